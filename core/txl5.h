@@ -1,0 +1,257 @@
+// txl5: US payroll tax withholding library.
+//
+// The chief header: the calculation records a caller fills and reads, and every
+// entry point the library exports. Records are flat sequences of 8-byte slots
+// (signed 64-bit integers and doubles) whose first slot is the caller's layout
+// version; the static_asserts below pin every field to its slot, because callers
+// built against these layouts read and write the slots by position.
+#ifndef TXL5_TXL5_H
+#define TXL5_TXL5_H
+
+#include <cstddef>
+#include <cstdint>
+
+#define TXL5_EXPORT __attribute__((visibility("default")))
+
+// A date: month (1-12), day (1-31), year (four digits).
+struct MDATE {
+    int64_t month;
+    int64_t day;
+    int64_t year;
+};
+static_assert(sizeof(MDATE) == 24, "MDATE is three int64");
+
+// Federal record: federal income tax, social security, Medicare, supplemental.
+struct FEDERAL_WITHHOLDING_STRUC {
+    int64_t struc_version;          // 1
+    int64_t aux_result;             // 2  scratch value some state and local calculations leave
+    int64_t fed_status;             // 3  0 ok, 1 no federal row, 100 local gross-up exhausted
+    int64_t allowances;             // 4  pre-2020 W-4 allowances
+    int64_t check_month;            // 5
+    int64_t check_day;              // 6
+    int64_t check_year;             // 7
+    int64_t filing_status;          // 8  0 single, 1 married, 2 head of household, 3 as 0
+    int64_t pay_periods;            // 9
+    double gross_wages;             // 10
+    double additional_fed_wh;       // 11
+    int64_t used_month;             // 12
+    int64_t used_day;               // 13
+    int64_t used_year;              // 14
+    double fed_tax;                 // 15
+    double reserved_1;              // 16
+    int64_t fica_exempt;            // 17
+    double fica_wages;              // 18
+    double ytd_fica_wages;          // 19
+    double fica_tax;                // 20
+    double reserved_2;              // 21
+    int64_t medicare_exempt;        // 22
+    double ytd_medicare_wages;      // 23
+    double medicare_tax;            // 24
+    double supplemental_wages;      // 25 (version > 128)
+    double ytd_supplemental_wages;  // 26 (version > 128)
+    int64_t supp_aggregate;         // 27 (version > 128)
+    double reserved_3;              // 28
+    double supplemental_fed_tax;    // 29 (version > 128)
+    int64_t fed_exempt;             // 30 (version > 160)
+    int64_t w4_2020;                // 31 (version > 164)
+    int64_t w4_multiple_jobs;       // 32 (version > 164)
+    double w4_dependents_credit;    // 33 (version > 164)
+    double w4_other_income;         // 34 (version > 164)
+    double w4_deductions;           // 35 (version > 164)
+    int64_t nonresident_alien;      // 36 (version > 164)
+    double fed_marginal_rate;       // 37
+};
+
+#define TXL5_SLOT(type, field, slot) \
+    static_assert(offsetof(type, field) == ((slot)-1) * 8, #type "." #field " is slot " #slot)
+
+static_assert(sizeof(FEDERAL_WITHHOLDING_STRUC) == 37 * 8, "federal record has 37 slots");
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, struc_version, 1);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, aux_result, 2);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, fed_status, 3);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, allowances, 4);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, check_month, 5);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, check_day, 6);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, check_year, 7);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, filing_status, 8);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, pay_periods, 9);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, gross_wages, 10);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, additional_fed_wh, 11);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, used_month, 12);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, used_day, 13);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, used_year, 14);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, fed_tax, 15);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, reserved_1, 16);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, fica_exempt, 17);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, fica_wages, 18);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, ytd_fica_wages, 19);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, fica_tax, 20);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, reserved_2, 21);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, medicare_exempt, 22);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, ytd_medicare_wages, 23);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, medicare_tax, 24);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, supplemental_wages, 25);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, ytd_supplemental_wages, 26);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, supp_aggregate, 27);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, reserved_3, 28);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, supplemental_fed_tax, 29);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, fed_exempt, 30);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, w4_2020, 31);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, w4_multiple_jobs, 32);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, w4_dependents_credit, 33);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, w4_other_income, 34);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, w4_deductions, 35);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, nonresident_alien, 36);
+TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, fed_marginal_rate, 37);
+
+// State record: the income tax of one state, DC or territory.
+struct STATE_WITHHOLDING_STRUC {
+    int64_t struc_version;                  // 1
+    int64_t state_error;                    // 2  0 ok, 1 no row, 3 unsupported, 2/4 state-specific
+    int64_t state_code;                     // 3
+    int64_t state_allowances;               // 4
+    int64_t state_filing_status;            // 5
+    int64_t state_pay_periods;              // 6
+    double state_wages;                     // 7
+    double additional_state_wh;             // 8
+    int64_t state_table_month;              // 9
+    int64_t state_table_day;                // 10
+    int64_t state_table_year;               // 11
+    double state_tax;                       // 12
+    double state_percent;                   // 13 Arizona
+    int64_t state_additional_allowances;    // 14 California
+    int64_t state_extra_count1;             // 15 Michigan
+    int64_t state_extra_count2;             // 16 Michigan
+    int64_t state_withholding_code;         // 17 Connecticut
+    double state_wh_reduction;              // 18 Connecticut
+    int64_t state_additional_count;         // 19 Georgia
+    int64_t state_dependency_credits;       // 20 Louisiana
+    int64_t state_form_check1;              // 21 Massachusetts
+    int64_t state_form_check2;              // 22 Massachusetts
+    int64_t state_form_check3;              // 23 Massachusetts
+    int64_t state_exempt;                   // 24 Massachusetts
+    int64_t state_rate_table;               // 25 New Jersey
+    int64_t state_dependents;               // 26 Alabama
+    double state_exemption_amount;          // 27 Mississippi
+    int64_t state_form_code;                // 28
+    int64_t state_additional_allowances2;   // 29 Illinois
+    int64_t state_additional_count2;        // 30 Indiana
+    double state_supplemental_wages;        // 31 (version > 144)
+    int64_t reserved_32;                    // 32
+    int64_t state_supp_aggregate;           // 33 (version > 144)
+    int64_t state_supp_rate_choice;         // 34 (version > 144)
+    double state_supplemental_tax;          // 35 (version > 144)
+    int64_t pr_status;                      // 36 Puerto Rico
+    int64_t pr_dependents;                  // 37
+    int64_t pr_extra_exemption;             // 38
+    int64_t pr_allowances;                  // 39
+    int64_t reserved_40;                    // 40
+    int64_t reserved_41;                    // 41
+    double state_form_option;               // 42
+    int64_t state_new_form;                 // 43
+    int64_t state_form_flag2;               // 44
+    int64_t state_form_flag3;               // 45
+    int64_t reserved_46;                    // 46
+    double state_form_amount1;              // 47
+    double state_form_amount2;              // 48
+    int64_t reserved_49;                    // 49
+    int64_t reserved_50;                    // 50
+    double state_rate_used;                 // 51
+};
+
+static_assert(sizeof(STATE_WITHHOLDING_STRUC) == 51 * 8, "state record has 51 slots");
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, struc_version, 1);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_error, 2);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_code, 3);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_allowances, 4);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_filing_status, 5);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_pay_periods, 6);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_wages, 7);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, additional_state_wh, 8);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_table_month, 9);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_table_day, 10);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_table_year, 11);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_tax, 12);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_percent, 13);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_additional_allowances, 14);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_extra_count1, 15);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_extra_count2, 16);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_withholding_code, 17);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_wh_reduction, 18);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_additional_count, 19);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_dependency_credits, 20);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_form_check1, 21);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_form_check2, 22);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_form_check3, 23);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_exempt, 24);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_rate_table, 25);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_dependents, 26);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_exemption_amount, 27);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_form_code, 28);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_additional_allowances2, 29);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_additional_count2, 30);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_supplemental_wages, 31);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, reserved_32, 32);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_supp_aggregate, 33);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_supp_rate_choice, 34);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_supplemental_tax, 35);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, pr_status, 36);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, pr_dependents, 37);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, pr_extra_exemption, 38);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, pr_allowances, 39);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, reserved_40, 40);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, reserved_41, 41);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_form_option, 42);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_new_form, 43);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_form_flag2, 44);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_form_flag3, 45);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, reserved_46, 46);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_form_amount1, 47);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_form_amount2, 48);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, reserved_49, 49);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, reserved_50, 50);
+TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_rate_used, 51);
+
+// Table-value query record.
+struct TXL5_TABLE_INFO {
+    int64_t info_reserved;  // 1  neither read nor written
+    int64_t info_month;     // 2
+    int64_t info_day;       // 3
+    int64_t info_year;      // 4
+    int64_t info_item;      // 5  1 = social security wage base
+    double info_value;      // 6  out; 0.0 when none
+};
+static_assert(sizeof(TXL5_TABLE_INFO) == 6 * 8, "table query record has 6 slots");
+TXL5_SLOT(TXL5_TABLE_INFO, info_reserved, 1);
+TXL5_SLOT(TXL5_TABLE_INFO, info_month, 2);
+TXL5_SLOT(TXL5_TABLE_INFO, info_day, 3);
+TXL5_SLOT(TXL5_TABLE_INFO, info_year, 4);
+TXL5_SLOT(TXL5_TABLE_INFO, info_item, 5);
+TXL5_SLOT(TXL5_TABLE_INFO, info_value, 6);
+
+// ---- Library information ----------------------------------------------------
+extern "C" {
+TXL5_EXPORT double TXL5_Version();
+TXL5_EXPORT double TXL5_Table_Version();
+TXL5_EXPORT int64_t TXL5_Get_Table_Info(TXL5_TABLE_INFO* info);
+}
+TXL5_EXPORT int64_t TXL5_Get_Build_Info(char* buffer);
+TXL5_EXPORT int64_t local_TXL5_Get_Table_Info(TXL5_TABLE_INFO* info);
+
+// A NUL-terminated ownership notice of 49 bytes, and the version string.
+TXL5_EXPORT extern const char copyright[49];
+TXL5_EXPORT extern const char* const library_version;
+
+// ---- Dates and rounding -----------------------------------------------------
+TXL5_EXPORT int64_t DateDiff(MDATE a, MDATE b, int64_t* years, int64_t* months, int64_t* days);
+TXL5_EXPORT int64_t DateDifffy(MDATE a, MDATE b, int64_t* years, int64_t* months, int64_t* days);
+TXL5_EXPORT int64_t DateDiffh(MDATE a, MDATE b, int64_t* years, int64_t* months, int64_t* days);
+TXL5_EXPORT double dollarround(double x);
+TXL5_EXPORT double reallydollarround(double x);
+
+// ---- Federal ----------------------------------------------------------------
+TXL5_EXPORT int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed);
+TXL5_EXPORT int64_t TXL5_Federal_Supplemental(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed);
+TXL5_EXPORT double TXL5_Get_FICA_Wagebase(MDATE date);
+
+#endif  // TXL5_TXL5_H
