@@ -1,6 +1,10 @@
-// The library's identity and the table-value query.
+// The calculation driver, the library's identity and the table-value query.
+#include <cmath>
 #include <cstring>
+#include <limits>
 
+#include "core/statecalc.h"
+#include "core/statedispatch.h"
 #include "core/tables.h"
 #include "core/txl5.h"
 #include "federal/federal.h"
@@ -42,3 +46,194 @@ int64_t TXL5_Get_Table_Info(TXL5_TABLE_INFO* info) {
 }
 
 int64_t local_TXL5_Get_Table_Info(TXL5_TABLE_INFO* info) { return TXL5_Get_Table_Info(info); }
+
+// ---- The calculation driver -------------------------------------------------
+
+namespace {
+
+constexpr int64_t kFederalFailed = 1;
+constexpr int64_t kStateFailed = 8;
+constexpr int64_t kCallFederalOnly = 0;
+constexpr int64_t kCallEmployerShare = 2;
+constexpr int64_t kCallGrossUpRegular = 11;
+constexpr int64_t kCallGrossUpBonus = 12;
+// Bisection of the gross-up: first trial 1.7 x the net, halving steps.
+constexpr int kGrossUpPasses = 50;
+constexpr double kGrossUpFirstTrial = 1.7;
+constexpr double kGrossUpTolerance = 0.001;
+
+struct CheckDate {
+    int64_t month, day, year;
+};
+
+CheckDate read_date(const FEDERAL_WITHHOLDING_STRUC& fed) { return {fed.check_month, fed.check_day, fed.check_year}; }
+
+void write_date(FEDERAL_WITHHOLDING_STRUC* fed, const CheckDate& d) {
+    fed->check_month = d.month;
+    fed->check_day = d.day;
+    fed->check_year = d.year;
+}
+
+// The prior-year retry lowers the check year by one, unless that would overflow.
+bool lower_check_year(FEDERAL_WITHHOLDING_STRUC* fed) {
+    if (fed->check_year == std::numeric_limits<int64_t>::min()) return false;
+    fed->check_year -= 1;
+    return true;
+}
+
+// Federal income tax, social security and Medicare, then the supplemental tax.
+// A failed lookup is retried once with the previous year's tables, starting
+// again from a clean federal tax.
+void federal_part(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, int64_t* flags) {
+    auto attempt = [&] {
+        if (TXL5_Federal_Calc(call_type, fed) != 0) return false;
+        if (TXL5_Federal_Supplemental(call_type, fed) != 0) *flags |= kFederalFailed;
+        return true;
+    };
+    if (!attempt()) {
+        *flags |= kFederalFailed;
+        if (lower_check_year(fed)) {
+            *flags &= ~kFederalFailed;
+            fed->fed_status = 0;
+            fed->fed_tax = 0.0;
+            if (!attempt()) *flags |= kFederalFailed;
+        }
+    }
+    // A tax that is not a number (from wages that are not) is a failure, not a result.
+    if (!std::isfinite(fed->fed_tax)) *flags |= kFederalFailed;
+}
+
+int64_t dispatch_state(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
+    switch (txl5::state_kind(state->state_code)) {
+        case txl5::StateKind::NoIncomeTax:
+            return 0;
+        case txl5::StateKind::Unsupported:
+            state->state_error = txl5::kStateErrorUnsupported;
+            return 1;
+        case txl5::StateKind::Calculated:
+            break;
+    }
+    return txl5::run_state(call_type, state->state_code, fed, state);
+}
+
+// The state calculation, retried once with the previous year's tables from a
+// clean state tax.
+void state_part(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, int64_t* flags) {
+    if (dispatch_state(call_type, fed, state) == 0) return;
+    *flags |= kStateFailed;
+    if (!lower_check_year(fed)) return;
+    *flags &= ~kStateFailed;
+    state->state_error = 0;
+    state->state_tax = 0.0;
+    if (dispatch_state(call_type, fed, state) != 0) *flags |= kStateFailed;
+}
+
+// Net pay of the pass, less the target.
+double net_less_target(const FEDERAL_WITHHOLDING_STRUC& fed, const STATE_WITHHOLDING_STRUC& state, double target) {
+    return fed.supplemental_wages + fed.gross_wages - fed.fed_tax - fed.supplemental_fed_tax - fed.medicare_tax -
+           fed.fica_tax - state.state_tax - state.state_supplemental_tax - target;
+}
+
+}  // namespace
+
+int64_t TXL5_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
+    const CheckDate saved_date = read_date(*fed);
+    fed->fed_tax = 0.0;
+    fed->fica_tax = 0.0;
+    fed->medicare_tax = 0.0;
+    fed->reserved_1 = 0.0;
+    fed->reserved_2 = 0.0;
+    fed->fed_status = 0;
+    int64_t flags = 0;
+
+    const bool federal_only = call_type == kCallFederalOnly || call_type == kCallEmployerShare;
+    const bool regular_gross_up = call_type == kCallGrossUpRegular;
+    const bool bonus_gross_up = call_type == kCallGrossUpBonus;
+
+    // Withholding is computed per pay period: without a period count nothing
+    // can be computed. Refused before any trial amount is written, so a
+    // gross-up call leaves the caller's requested net in place.
+    if (!federal_only && fed->pay_periods < 1) {
+        state->state_tax = 0.0;
+        state->state_error = txl5::kStateErrorUnsupported;
+        return kFederalFailed;
+    }
+
+    double target = 0.0, guess = 0.0, step = 0.0, desired_bonus = 0.0;
+    if (regular_gross_up) {
+        target = fed->gross_wages;
+        guess = kGrossUpFirstTrial * fed->gross_wages;
+        step = guess / 2.0;
+    } else if (bonus_gross_up) {
+        guess = kGrossUpFirstTrial * fed->supplemental_wages;
+        step = guess / 2.0;
+    }
+
+    bool done = false;
+    int pass = 0;
+    while (!done && pass < kGrossUpPasses) {
+        if (regular_gross_up) {
+            fed->gross_wages = fed->fica_wages = state->state_wages = dollarround(guess);
+        } else if (bonus_gross_up) {
+            if (pass == 0) {
+                // The first pass computes the paycheck without the bonus.
+                desired_bonus = fed->supplemental_wages;
+                fed->supplemental_wages = state->state_supplemental_wages = 0.0;
+            } else {
+                fed->supplemental_wages = state->state_supplemental_wages = dollarround(guess);
+            }
+        }
+        // A stale supplemental tax from an earlier paycheck must not enter the net.
+        if ((regular_gross_up || bonus_gross_up) && state->struc_version > txl5::kStateSupplementalVersion) {
+            state->state_supplemental_tax = 0.0;
+        }
+
+        CheckDate pass_date = saved_date;
+        if (federal_only) {
+            if (TXL5_Federal_Calc(call_type, fed) != 0) flags |= kFederalFailed;
+            if (TXL5_Federal_Supplemental(call_type, fed) != 0) flags |= kFederalFailed;
+            if (!std::isfinite(fed->fed_tax)) flags |= kFederalFailed;
+            done = true;
+        } else {
+            state->state_tax = 0.0;
+            const CheckDate before_federal = read_date(*fed);
+            federal_part(call_type, fed, &flags);
+            fed->used_month = fed->check_month;
+            fed->used_day = fed->check_day;
+            fed->used_year = fed->check_year;
+            write_date(fed, before_federal);
+            state->state_error = 0;
+            pass_date = read_date(*fed);
+
+            state_part(call_type, fed, state, &flags);
+            state->state_tax += state->additional_state_wh;
+            if (!std::isfinite(state->state_tax)) flags |= kStateFailed;
+
+            if (regular_gross_up || (bonus_gross_up && pass > 0)) {
+                const double net = net_less_target(*fed, *state, target);
+                if (net < -kGrossUpTolerance) {
+                    guess += step;
+                    step /= 2.0;
+                } else if (net > kGrossUpTolerance) {
+                    guess -= step;
+                    step /= 2.0;
+                } else {
+                    done = true;
+                }
+                ++pass;
+            } else if (bonus_gross_up) {
+                // Target: the net pay without the bonus plus the desired net bonus.
+                target = net_less_target(*fed, *state, 0.0) + desired_bonus;
+                pass = 1;
+            } else {
+                done = true;
+            }
+        }
+        write_date(fed, pass_date);
+        state->state_tax = dollarround(state->state_tax);
+    }
+
+    fed->fed_tax = dollarround(fed->fed_tax);
+    write_date(fed, saved_date);
+    return flags;
+}

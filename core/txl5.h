@@ -254,4 +254,27 @@ TXL5_EXPORT int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STR
 TXL5_EXPORT int64_t TXL5_Federal_Supplemental(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed);
 TXL5_EXPORT double TXL5_Get_FICA_Wagebase(MDATE date);
 
+// ---- Calculation driver -----------------------------------------------------
+// Call types: 0 federal only, 2 federal only at the employer's share, 11 net to
+// gross on regular wages, 12 net to gross on supplemental wages, any other
+// value (1 by convention) federal and state for the employee.
+// Result bits: 1 federal part failed, 8 state part failed.
+extern "C" {
+TXL5_EXPORT int64_t TXL5_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+}
+
+// ---- State income tax: one function per state, chosen by state_code ------------
+TXL5_EXPORT int64_t state_ca(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_mn(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ne(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_nj(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_nm(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ny(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+
+// ---- Payroll levies: records and entry points -------------------------------
+// (disability, family leave, unemployment, workers' compensation, transit,
+// other state levies, advance earned income credit)
+// ---- end of payroll levies --------------------------------------------------
+
 #endif  // TXL5_TXL5_H

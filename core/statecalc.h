@@ -1,0 +1,123 @@
+// What every state income tax calculation shares: the table-date fields set on
+// entry, the bracket formula over the two-pass scan with its fall-back to
+// annual rows, the flat and aggregate ways of taxing supplemental wages, and
+// the failure codes (bit 1 and state_error 1 for no bracket row, bit 64 for no
+// flat supplemental rate).
+#ifndef TXL5_CORE_STATECALC_H
+#define TXL5_CORE_STATECALC_H
+
+#include "core/numeric.h"
+#include "core/tables.h"
+#include "core/txl5.h"
+
+// The common bracket row: dates, status, pay periods, the value of one
+// allowance for a period of the row's frequency, and the bracket.
+struct StateBracketRow {
+    MDATE start_date;
+    MDATE end_date;
+    int64_t status;
+    int64_t pay_periods;  // 1 = annual
+    double allowance_amount;
+    double lower;
+    double upper;  // 0 = no ceiling
+    double base;
+    double rate;
+};
+static_assert(sizeof(StateBracketRow) == 13 * 8, "state bracket rows have 13 slots");
+
+// Flat supplemental rate in force over a date range.
+struct SupplementalRateRow {
+    MDATE start_date;
+    MDATE end_date;
+    double supp_rate;
+};
+static_assert(sizeof(SupplementalRateRow) == 7 * 8, "flat supplemental rows have 7 slots");
+
+namespace txl5 {
+
+constexpr int64_t kStateNoRow = 1;                // result bit: no bracket row
+constexpr int64_t kStateNoSupplementalRate = 64;  // result bit: no flat supplemental rate
+constexpr int64_t kStateErrorNoRow = 1;           // state_error: no bracket row
+// Supplemental fields exist in state records of a layout newer than 144.
+constexpr int64_t kStateSupplementalVersion = 144;
+// Year written to state_table_year when no bracket row is used.
+constexpr int64_t kNoTableYear = 2017;
+
+inline MDATE check_date(const FEDERAL_WITHHOLDING_STRUC& fed) {
+    return MDATE{fed.check_month, fed.check_day, fed.check_year};
+}
+
+// On entry the table-date fields read the check month and day and 2017; a
+// bracket row used later replaces them with its start date.
+inline MDATE begin_state(const FEDERAL_WITHHOLDING_STRUC& fed, STATE_WITHHOLDING_STRUC* state) {
+    state->state_table_month = fed.check_month;
+    state->state_table_day = fed.check_day;
+    state->state_table_year = kNoTableYear;
+    return check_date(fed);
+}
+
+inline bool supplemental_due(const STATE_WITHHOLDING_STRUC& state) {
+    return state.struc_version > kStateSupplementalVersion;
+}
+
+// Records the bracket row used: its start date and marginal rate.
+template <class Row>
+void record_row_used(STATE_WITHHOLDING_STRUC* state, const Row& row) {
+    state->state_table_month = row.start_date.month;
+    state->state_table_day = row.start_date.day;
+    state->state_table_year = row.start_date.year;
+    state->state_rate_used = row.rate;
+}
+
+inline int64_t fail_no_row(STATE_WITHHOLDING_STRUC* state) {
+    state->state_error = kStateErrorNoRow;
+    return kStateNoRow;
+}
+
+// The outcome of a bracket computation: the row used (null when none), the
+// tax for the period, and whether an annual row was used.
+template <class Row>
+struct BracketTax {
+    const Row* row = nullptr;
+    double tax = 0.0;
+    bool annual = false;
+};
+
+// Tax = base + rate x (taxable - lower) for the bracket holding the taxable
+// wages, found by the two-pass scan. `taxable_of(row, annual)` gives the
+// taxable wages for a candidate row (annualized when `annual`); they are
+// floored at 0. On an annual row the annual tax is divided by the pay periods
+// (undivided when the count is not positive).
+template <class Row, class Keys, class Taxable>
+BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys,
+                            Taxable taxable_of) {
+    BracketTax<Row> out;
+    out.row = scan_two_pass(table, date, pay_periods, keys, [&](const Row& row, bool annual) {
+        double taxable = taxable_of(row, annual);
+        if (taxable < 0.0) taxable = 0.0;
+        if (!in_bracket(taxable, row.lower, row.upper)) return false;
+        out.tax = row.base + row.rate * (taxable - row.lower);
+        if (annual) out.tax /= static_cast<double>(per_period_divisor(pay_periods));
+        out.annual = annual;
+        return true;
+    });
+    return out;
+}
+
+// Flat-rate supplemental tax from a state's rate table: the first row in force
+// on the date. Without a row the result is bit 64 and the supplemental tax 0.
+template <class Row>
+int64_t flat_supplemental_tax(const Row* table, const MDATE& date, STATE_WITHHOLDING_STRUC* state,
+                              double (*round)(double) = dollarround) {
+    const Row* row = scan_rows(table, date, [](const Row&) { return true; });
+    if (!row) {
+        state->state_supplemental_tax = 0.0;
+        return kStateNoSupplementalRate;
+    }
+    state->state_supplemental_tax = round(state->state_supplemental_wages * row->supp_rate);
+    return 0;
+}
+
+}  // namespace txl5
+
+#endif  // TXL5_CORE_STATECALC_H

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <set>
+#include <string>
+
+#include "core/txl5.h"
+#include "tests/support/exports.h"
+
+namespace {
+
+// Weekly single employee, 1 allowance, 1000.00 in 2026 (federal tax 88.00,
+// social security 62.00, Medicare 14.50), in a state with no income tax.
+struct Paycheck {
+    FEDERAL_WITHHOLDING_STRUC fed{};
+    STATE_WITHHOLDING_STRUC state{};
+    Paycheck(int64_t year = 2026, int64_t state_code = 51) {
+        fed.struc_version = 165;
+        fed.check_month = 6;
+        fed.check_day = 5;
+        fed.check_year = year;
+        fed.pay_periods = 52;
+        fed.allowances = 1;
+        fed.gross_wages = fed.fica_wages = 1000.0;
+        state.struc_version = 145;
+        state.state_code = state_code;
+        state.state_pay_periods = 52;
+        state.state_wages = 1000.0;
+    }
+    double net() const {
+        return fed.gross_wages + fed.supplemental_wages - fed.fed_tax - fed.supplemental_fed_tax - fed.fica_tax -
+               fed.medicare_tax - state.state_tax - state.state_supplemental_tax;
+    }
+};
+
+TEST(Driver, ACheckAfterTheNewestTablesUsesThePreviousYear) {
+    Paycheck p(2027);
+    EXPECT_EQ(TXL5_Calc(1, &p.fed, &p.state), 0);
+    EXPECT_EQ(p.fed.used_year, 2026);
+    EXPECT_EQ(p.fed.used_month, 6);
+    EXPECT_EQ(p.fed.used_day, 5);
+    EXPECT_EQ(p.fed.check_year, 2027);
+    EXPECT_EQ(p.fed.fed_status, 0);
+    EXPECT_DOUBLE_EQ(p.fed.fed_tax, 88.00);
+    EXPECT_DOUBLE_EQ(p.fed.fica_tax, 62.00);
+}
+
+TEST(Driver, ACheckBeforeTheOldestTablesFailsTheFederalPart) {
+    Paycheck p(2023);
+    p.fed.additional_fed_wh = 10.0;
+    EXPECT_EQ(TXL5_Calc(1, &p.fed, &p.state) & 1, 1);
+    EXPECT_EQ(p.fed.fed_status, 1);
+    EXPECT_EQ(p.fed.used_year, 2022);
+    EXPECT_EQ(p.fed.check_year, 2023);
+    // The retry starts from a clean tax: the extra withholding is counted once.
+    EXPECT_DOUBLE_EQ(p.fed.fed_tax, 10.00);
+}
+
+TEST(Driver, StateCodes) {
+    struct Case { int64_t code; int64_t result; int64_t state_error; double state_tax; } cases[] = {
+        {51, 0, 0, 12.35},  // Texas: no income tax; the extra withholding, rounded
+        {2, 0, 0, 12.35},   {59, 0, 0, 12.35},
+        {3, 8, 3, 12.35},   // American Samoa: unsupported; the extra withholding still added
+        {60, 8, 3, 12.35},  {0, 8, 3, 12.35}, {-1, 8, 3, 12.35}, {std::numeric_limits<int64_t>::max(), 8, 3, 12.35},
+    };
+    for (const auto& c : cases) {
+        Paycheck p;
+        p.state.state_code = c.code;
+        p.state.additional_state_wh = 12.345;
+        EXPECT_EQ(TXL5_Calc(1, &p.fed, &p.state), c.result) << c.code;
+        EXPECT_EQ(p.state.state_error, c.state_error) << c.code;
+        EXPECT_DOUBLE_EQ(p.state.state_tax, c.state_tax) << c.code;
+        EXPECT_DOUBLE_EQ(p.fed.fed_tax, 88.00) << c.code << ": the federal part is still computed";
+    }
+}
+
+// State calculations not yet in the library report the unsupported-state
+// result instead of a silent zero. This list shrinks as states are added.
+const std::set<int64_t> kPendingStates = {1,  4,  5,  6,  7,  8,  9,  10, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
+                                          23, 25, 26, 27, 28, 29, 30, 31, 32, 35, 36, 37, 38, 39, 40, 41, 42, 43,
+                                          45, 46, 47, 48, 52, 53, 54, 55, 57, 58};
+
+TEST(Driver, PendingStatesReportUnsupported) {
+    for (int64_t code : kPendingStates) {
+        Paycheck p;
+        p.state.state_code = code;
+        EXPECT_EQ(TXL5_Calc(1, &p.fed, &p.state), 8) << "state " << code;
+        EXPECT_EQ(p.state.state_error, 3) << "state " << code;
+    }
+    // Every other code from 1 to 59 either has no income tax, is outside the
+    // library, or computes (its state_error is not 3).
+    const std::set<int64_t> outside = {3, 11, 24, 44};
+    for (int64_t code = 1; code <= 59; ++code) {
+        if (kPendingStates.count(code) || outside.count(code)) continue;
+        Paycheck p;
+        p.state.state_code = code;
+        TXL5_Calc(1, &p.fed, &p.state);
+        EXPECT_NE(p.state.state_error, 3) << "state " << code << " should compute";
+    }
+}
+
+TEST(Driver, PayPeriodsBelowOne) {
+    for (int64_t call_type : {1, 11, 12}) {
+        Paycheck p;
+        p.fed.pay_periods = 0;
+        p.fed.supplemental_wages = 300.0;
+        p.state.state_tax = 5.0;
+        EXPECT_EQ(TXL5_Calc(call_type, &p.fed, &p.state), 1) << call_type;
+        EXPECT_EQ(p.state.state_error, 3);
+        EXPECT_EQ(p.fed.fed_tax, 0.0);
+        EXPECT_EQ(p.fed.fica_tax, 0.0);
+        EXPECT_EQ(p.state.state_tax, 0.0);
+        // A refused gross-up leaves the requested net amounts in place.
+        EXPECT_EQ(p.fed.gross_wages, 1000.0);
+        EXPECT_EQ(p.fed.supplemental_wages, 300.0);
+    }
+    // Federal-only calls compute what they can: social security and Medicare,
+    // but no income tax without a period count.
+    Paycheck p;
+    p.fed.pay_periods = 0;
+    p.state.state_tax = 1.234;
+    EXPECT_EQ(TXL5_Calc(0, &p.fed, &p.state), 1);
+    EXPECT_EQ(p.fed.fed_status, 1);
+    EXPECT_TRUE(std::isfinite(p.fed.fed_tax));
+    EXPECT_DOUBLE_EQ(p.fed.fica_tax, 62.00);
+    EXPECT_DOUBLE_EQ(p.state.state_tax, 1.23);  // rounded in place, nothing else
+}
+
+TEST(Driver, FederalOnlyCallTypes) {
+    Paycheck p;
+    p.fed.ytd_medicare_wages = 195000.0;
+    p.fed.fica_wages = 10000.0;
+    p.state.state_code = 3;  // never looked at
+    EXPECT_EQ(TXL5_Calc(2, &p.fed, &p.state), 0);
+    EXPECT_DOUBLE_EQ(p.fed.medicare_tax, 145.00);  // employer share: no additional tax
+    EXPECT_EQ(p.state.state_error, 0);
+    EXPECT_EQ(p.fed.used_year, 0);  // not written
+    EXPECT_EQ(TXL5_Calc(1, &p.fed, &p.state) & 1, 0);
+    EXPECT_DOUBLE_EQ(p.fed.medicare_tax, 190.00);
+}
+
+TEST(Driver, AmountsThatAreNotNumbersAreFailures) {
+    Paycheck p;
+    p.fed.gross_wages = std::nan("");
+    EXPECT_EQ(TXL5_Calc(1, &p.fed, &p.state) & 1, 1);
+
+    Paycheck q;
+    q.state.additional_state_wh = std::nan("");
+    EXPECT_EQ(TXL5_Calc(1, &q.fed, &q.state), 8);
+
+    Paycheck r;
+    r.fed.additional_fed_wh = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(TXL5_Calc(0, &r.fed, &r.state) & 1, 1);
+}
+
+TEST(Driver, ExtremeCheckYearsDoNotOverflow) {
+    for (int64_t year : {std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max()}) {
+        Paycheck p(year);
+        EXPECT_EQ(TXL5_Calc(1, &p.fed, &p.state) & 1, 1);
+        EXPECT_EQ(p.fed.check_year, year);
+    }
+}
+
+TEST(Driver, GrossUpOfRegularWagesReachesTheNet) {
+    struct Case { double net; double additional_state; } cases[] = {{1000.0, 0.0}, {777.77, 5.0}, {2500.0, 0.0}};
+    for (const auto& c : cases) {
+        Paycheck p;
+        p.fed.gross_wages = c.net;
+        p.state.additional_state_wh = c.additional_state;
+        p.state.state_supplemental_tax = 100.0;  // stale, from an earlier paycheck
+        EXPECT_EQ(TXL5_Calc(11, &p.fed, &p.state), 0);
+        EXPECT_NEAR(p.net(), c.net, 0.001) << c.net;
+        EXPECT_GT(p.fed.gross_wages, c.net);
+        EXPECT_EQ(p.fed.fica_wages, p.fed.gross_wages);
+        EXPECT_EQ(p.state.state_wages, p.fed.gross_wages);
+        EXPECT_EQ(p.state.state_supplemental_tax, 0.0);
+    }
+}
+
+TEST(Driver, GrossUpOfABonusReachesTheNetBonus) {
+    Paycheck regular;
+    ASSERT_EQ(TXL5_Calc(1, &regular.fed, &regular.state), 0);
+
+    Paycheck p;
+    p.fed.supplemental_wages = 500.0;  // the net bonus wanted
+    EXPECT_EQ(TXL5_Calc(12, &p.fed, &p.state), 0);
+    // Flat 22 % plus 7.65 % social security and Medicare: about 500 / 0.7035.
+    EXPECT_NEAR(p.fed.supplemental_wages, 710.73, 0.02);
+    EXPECT_EQ(p.state.state_supplemental_wages, p.fed.supplemental_wages);
+    EXPECT_NEAR(p.net(), regular.net() + 500.0, 0.01);
+}
+
+TEST(Driver, ExportedNames) { txl5_test::expect_plain_functions({"TXL5_Calc"}); }
+
+}  // namespace
