@@ -272,6 +272,138 @@ TXL5_EXPORT int64_t state_nm(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_S
 TXL5_EXPORT int64_t state_ny(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
 TXL5_EXPORT int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
 
+// ---- Local taxes ----------------------------------------------------------------
+// One record under two names: the county and the local entry points pass it
+// where the other is declared.
+struct LOCAL_WITHHOLDING_STRUC {
+    int64_t struc_version;                   // 1  > 60 resident flag (Indiana), > 128 tax kind, > 155 supplemental, > 239 caller-configured tax
+    int64_t local_error;                     // 2  out: 1 locality or rate row not found (never cleared)
+    int64_t locality_code;                   // 3
+    int64_t local_allowances;                // 4
+    int64_t local_filing_status;             // 5
+    int64_t local_pay_periods;               // 6
+    double local_wages;                      // 7  in/out (gross-up)
+    double additional_local_wh;              // 8
+    int64_t reserved_9;                      // 9
+    int64_t reserved_10;                     // 10
+    int64_t reserved_11;                     // 11
+    double local_tax;                        // 12 out
+    int64_t local_resident;                  // 13
+    double local_rate;                       // 14 caller-configured local tax
+    double local_max_tax;                    // 15
+    double ytd_local_wages;                  // 16
+    int64_t local_exemptions;                // 17
+    double local_exemption_amount;           // 18
+    double local_deduction;                  // 19
+    double local_annual_flat_tax;            // 20
+    int64_t residence_locality_code;         // 21 Michigan
+    double second_local_tax;                 // 22 out
+    int64_t local_tax_kind;                  // 23
+    double local_supplemental_wages;         // 24 in/out (gross-up)
+    int64_t reserved_25;                     // 25
+    int64_t local_supp_aggregate;            // 26
+    int64_t reserved_27;                     // 27
+    double local_supplemental_tax;           // 28 out
+    double second_local_supplemental_tax;    // 29 out (Michigan)
+};
+typedef LOCAL_WITHHOLDING_STRUC COUNTY_WITHHOLDING_STRUC;
+
+static_assert(sizeof(LOCAL_WITHHOLDING_STRUC) == 29 * 8, "local record has 29 slots");
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, struc_version, 1);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_error, 2);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, locality_code, 3);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_allowances, 4);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_filing_status, 5);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_pay_periods, 6);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_wages, 7);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, additional_local_wh, 8);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, reserved_9, 9);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, reserved_10, 10);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, reserved_11, 11);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_tax, 12);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_resident, 13);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_rate, 14);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_max_tax, 15);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, ytd_local_wages, 16);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_exemptions, 17);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_exemption_amount, 18);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_deduction, 19);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_annual_flat_tax, 20);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, residence_locality_code, 21);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, second_local_tax, 22);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_tax_kind, 23);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_supplemental_wages, 24);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, reserved_25, 25);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_supp_aggregate, 26);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, reserved_27, 27);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_supplemental_tax, 28);
+TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, second_local_supplemental_tax, 29);
+
+// Locality directory query record.
+struct WITHHOLDING_TAXBODY_INFO {
+    int64_t reserved_1;      // 1
+    int64_t reserved_2;      // 2
+    int64_t state_code;      // 3
+    int64_t taxbody_kind;    // 4  which list, in states with several
+    int64_t reserved_5;      // 5
+    int64_t entry_index;     // 6  low 32 bits, as a signed 32-bit number
+    int64_t entry_count;     // 7  out
+    int64_t entry_code;      // 8  out: the code shown to a user
+    int64_t locality_code;   // 9  out: the code for the local record
+};
+static_assert(sizeof(WITHHOLDING_TAXBODY_INFO) == 9 * 8, "directory record has 9 slots");
+TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, reserved_1, 1);
+TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, reserved_2, 2);
+TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, state_code, 3);
+TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, taxbody_kind, 4);
+TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, reserved_5, 5);
+TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, entry_index, 6);
+TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, entry_count, 7);
+TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, entry_code, 8);
+TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, locality_code, 9);
+
+// Longest text the directory copies, with its NUL.
+#define TXL5_PROMPT_MAX 64
+
+extern "C" {
+TXL5_EXPORT int64_t TXL5_Calc_County(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed,
+                                     STATE_WITHHOLDING_STRUC* state, COUNTY_WITHHOLDING_STRUC* county);
+TXL5_EXPORT int64_t TXL5_Calc_Local(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed,
+                                    STATE_WITHHOLDING_STRUC* state, LOCAL_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t TXL5_Calc_Local_TEST(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed,
+                                         STATE_WITHHOLDING_STRUC* state, LOCAL_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t TXL5_Calc_City(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed,
+                                   STATE_WITHHOLDING_STRUC* state, LOCAL_WITHHOLDING_STRUC* local);
+// Copies the display name of a state's locality into text (at most
+// TXL5_PROMPT_MAX bytes with the NUL) and returns its length; 0 when none.
+TXL5_EXPORT int64_t TXL5_Get_Prompt(WITHHOLDING_TAXBODY_INFO* info, char* text);
+}
+// As TXL5_Get_Prompt, never writing more than `size` bytes (always
+// NUL-terminated when size > 0); returns the full length of the name so a
+// caller can retry with a larger buffer.
+TXL5_EXPORT int64_t TXL5_Get_Prompt_Sized(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
+
+// The caller-configured local tax, applied after every locality function.
+TXL5_EXPORT int64_t default_local(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                                  LOCAL_WITHHOLDING_STRUC* local);
+// Locality functions, one per state with local taxes.
+TXL5_EXPORT int64_t city_al(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                            COUNTY_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t county_co(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                              COUNTY_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t county_de(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                              COUNTY_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t city_mo(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                            LOCAL_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t county_ny(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                              COUNTY_WITHHOLDING_STRUC* local);
+// Locality directory, one per state with a list.
+TXL5_EXPORT int64_t get_al_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+TXL5_EXPORT int64_t get_co_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+TXL5_EXPORT int64_t get_de_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+TXL5_EXPORT int64_t get_mo_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+TXL5_EXPORT int64_t get_ny_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+
 // ---- Payroll levies: records and entry points -------------------------------
 // (disability, family leave, unemployment, workers' compensation, transit,
 // other state levies, advance earned income credit)

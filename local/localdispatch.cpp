@@ -1,0 +1,260 @@
+// Local taxes: the entry points that run the federal and state calculation and
+// then the locality function of the employee's state, the caller-configured
+// local tax (default_local) applied after it, and the net-to-gross searches
+// that include the local taxes.
+#include "core/numeric.h"
+#include "core/statecalc.h"
+#include "core/txl5.h"
+
+namespace {
+
+constexpr int64_t kLocalityFailed = 16;  // result bit
+constexpr int64_t kLocalErrorNotFound = 1;
+constexpr int64_t kFedStatusSearchExhausted = 100;
+constexpr uint64_t kCallGrossUpRegular = 11;
+constexpr uint64_t kCallGrossUpBonus = 12;
+constexpr int64_t kCallEmployee = 1;
+constexpr int kSearchPasses = 50;
+constexpr double kFirstTrial = 1.7;
+constexpr double kTolerance = 0.001;
+constexpr double kTestFirstTrial = 1.5;
+constexpr double kTestTolerance = 0.005;
+// Fields of the caller-configured tax exist in local records newer than 239;
+// the supplemental fields in those newer than 155.
+constexpr int64_t kDefaultLocalVersion = 239;
+constexpr int64_t kLocalSupplementalVersion = 155;
+
+using LocalityFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*, LOCAL_WITHHOLDING_STRUC*);
+
+enum class EntryPoint { County, Local, Test };
+
+struct Route {
+    bool has_locality = false;  // the state has a locality function in this entry point
+    LocalityFunction function = nullptr;  // null while that calculation is not in the library
+};
+
+[[maybe_unused]] Route routed(LocalityFunction fn) { return Route{true, fn}; }
+// A locality whose calculation is not in this build fails visibly.
+Route not_built() { return Route{true, nullptr}; }
+
+// Which entry point reaches which locality function. Every other state code
+// (California, codes below 1, unknown codes) gets the caller-configured tax only.
+Route locality_route(EntryPoint entry, int64_t state_code) {
+    switch (state_code) {
+        case 1:  // Alabama: not through the approximate search
+            return entry == EntryPoint::Test ? Route{} : not_built();
+        case 7:  // Colorado
+            return not_built();
+        case 9:  // Delaware: not through the county entry point
+            return entry == EntryPoint::County ? Route{} : not_built();
+        case 18:  // Indiana
+            return not_built();
+        case 21:  // Kentucky
+            return not_built();
+        case 25:  // Maryland
+            return not_built();
+        case 27:  // Michigan
+            return not_built();
+        case 30:  // Missouri
+            return not_built();
+        case 37:  // New York City and Yonkers
+            return not_built();
+        case 41:  // Ohio
+            return not_built();
+        case 45:  // Pennsylvania: not through the county entry point
+            return entry == EntryPoint::County ? Route{} : not_built();
+        default:
+            return Route{};
+    }
+}
+
+// One pass of the local step after TXL5_Calc returned `result`.
+int64_t local_step(EntryPoint entry, int64_t result, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                   LOCAL_WITHHOLDING_STRUC* local) {
+    if (result != 0) return result;  // no local tax on a failed federal or state part
+    const Route route = locality_route(entry, state->state_code);
+    if (!route.has_locality) {
+        default_local(fed, state, local);
+        return result;
+    }
+    int64_t locality_result;
+    if (route.function) {
+        locality_result = route.function(fed, state, local);
+    } else {
+        local->local_error = kLocalErrorNotFound;
+        locality_result = 1;
+    }
+    if (locality_result != 0) result |= kLocalityFailed;
+    default_local(fed, state, local);
+    local->local_tax = dollarround(local->local_tax);
+    return result;
+}
+
+double net_pay(const FEDERAL_WITHHOLDING_STRUC& fed, const STATE_WITHHOLDING_STRUC& state,
+               const LOCAL_WITHHOLDING_STRUC& local) {
+    return fed.gross_wages + fed.supplemental_wages - fed.fed_tax - fed.supplemental_fed_tax - fed.medicare_tax -
+           fed.fica_tax - state.state_tax - state.state_supplemental_tax - local.local_tax -
+           local.local_supplemental_tax;
+}
+
+// Supplemental taxes of an earlier paycheck must not enter the net being solved.
+void clear_supplemental_taxes(STATE_WITHHOLDING_STRUC* state, LOCAL_WITHHOLDING_STRUC* local) {
+    if (state->struc_version > txl5::kStateSupplementalVersion) state->state_supplemental_tax = 0.0;
+    if (local->struc_version > kLocalSupplementalVersion) local->local_supplemental_tax = 0.0;
+}
+
+// Bisection step: true when the net is within the tolerance of the target.
+bool bisect(double diff, double tolerance, double* guess, double* step) {
+    if (diff < -tolerance) {
+        *guess += *step;
+    } else if (diff > tolerance) {
+        *guess -= *step;
+    } else {
+        return true;
+    }
+    *step /= 2.0;
+    return false;
+}
+
+void set_regular_wages(double amount, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                       LOCAL_WITHHOLDING_STRUC* local) {
+    fed->gross_wages = fed->fica_wages = state->state_wages = local->local_wages = amount;
+}
+
+void set_supplemental_wages(double amount, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                            LOCAL_WITHHOLDING_STRUC* local) {
+    fed->supplemental_wages = state->state_supplemental_wages = local->local_supplemental_wages = amount;
+}
+
+int64_t calculate_pass(EntryPoint entry, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                       LOCAL_WITHHOLDING_STRUC* local) {
+    clear_supplemental_taxes(state, local);
+    return local_step(entry, TXL5_Calc(kCallEmployee, fed, state), fed, state, local);
+}
+
+// Gross wages whose net pay after every tax, local ones included, is the
+// amount the caller put in gross_wages.
+int64_t gross_up_regular(EntryPoint entry, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                         LOCAL_WITHHOLDING_STRUC* local) {
+    const double target = fed->gross_wages;
+    double guess = kFirstTrial * target;
+    double step = guess / 2.0;
+    int64_t result = 0;
+    int pass = 0;
+    bool converged = false;
+    while (!converged && pass < kSearchPasses) {
+        set_regular_wages(dollarround(guess), fed, state, local);
+        result = calculate_pass(entry, fed, state, local);
+        converged = bisect(net_pay(*fed, *state, *local) - target, kTolerance, &guess, &step);
+        ++pass;
+    }
+    set_regular_wages(dollarround(guess), fed, state, local);
+    if (pass == kSearchPasses) fed->fed_status = kFedStatusSearchExhausted;
+    return result;
+}
+
+// Gross bonus whose net after every tax is the amount the caller put in
+// supplemental_wages. The first pass computes the paycheck without a bonus.
+int64_t gross_up_bonus(EntryPoint entry, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                       LOCAL_WITHHOLDING_STRUC* local) {
+    const double wanted = fed->supplemental_wages;
+    double guess = kFirstTrial * wanted;
+    double step = guess / 2.0;
+    set_supplemental_wages(0.0, fed, state, local);
+    int64_t result = calculate_pass(entry, fed, state, local);
+    const double target = net_pay(*fed, *state, *local) + wanted;
+    int pass = 1;
+    bool converged = false;
+    while (!converged && pass < kSearchPasses) {
+        set_supplemental_wages(dollarround(guess), fed, state, local);
+        result = calculate_pass(entry, fed, state, local);
+        converged = bisect(net_pay(*fed, *state, *local) - target, kTolerance, &guess, &step);
+        ++pass;
+    }
+    set_supplemental_wages(dollarround(guess), fed, state, local);
+    if (pass == kSearchPasses) fed->fed_status = kFedStatusSearchExhausted;
+    return result;
+}
+
+int64_t calc_with_locality(EntryPoint entry, uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed,
+                           STATE_WITHHOLDING_STRUC* state, LOCAL_WITHHOLDING_STRUC* local) {
+    if (call_type == kCallGrossUpRegular) return gross_up_regular(entry, fed, state, local);
+    if (call_type == kCallGrossUpBonus) return gross_up_bonus(entry, fed, state, local);
+    const int64_t result = TXL5_Calc(static_cast<int64_t>(call_type), fed, state);
+    return local_step(entry, result, fed, state, local);
+}
+
+}  // namespace
+
+int64_t TXL5_Calc_County(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                         COUNTY_WITHHOLDING_STRUC* county) {
+    return calc_with_locality(EntryPoint::County, call_type, fed, state, county);
+}
+
+int64_t TXL5_Calc_Local(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                        LOCAL_WITHHOLDING_STRUC* local) {
+    return calc_with_locality(EntryPoint::Local, call_type, fed, state, local);
+}
+
+// An approximate gross-up over the taxes of one calculation: the wages are not
+// recomputed, so the answer is the target plus the taxes at the target.
+int64_t TXL5_Calc_Local_TEST(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                             LOCAL_WITHHOLDING_STRUC* local) {
+    const double target = fed->gross_wages;
+    const int64_t calc_result = TXL5_Calc(static_cast<int64_t>(call_type), fed, state);
+    double guess = kTestFirstTrial * target;
+    double step = guess / 2.0;
+    int64_t result = calc_result;
+    for (int pass = 0; pass < kSearchPasses; ++pass) {
+        result = local_step(EntryPoint::Test, calc_result, fed, state, local);
+        const double diff = guess - fed->fed_tax - fed->medicare_tax - fed->fica_tax - state->state_tax -
+                            local->local_tax - target;
+        if (bisect(diff, kTestTolerance, &guess, &step)) break;
+    }
+    fed->gross_wages = dollarround(guess);
+    return result;
+}
+
+int64_t TXL5_Calc_City(uint64_t, FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*, LOCAL_WITHHOLDING_STRUC*) {
+    return 0;
+}
+
+// The caller-configured local tax: a rate on the period's wages less
+// exemptions and a deduction, up to an annual cap, or an annual flat amount
+// spread over the pay periods (the flat amount wins). It replaces whatever the
+// locality function computed.
+int64_t default_local(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*, LOCAL_WITHHOLDING_STRUC* local) {
+    if (local->struc_version <= kDefaultLocalVersion) return 0;
+    const bool periods_known = local->local_pay_periods > 0;
+    const double periods = static_cast<double>(local->local_pay_periods);
+    double exemption = local->local_exemption_amount;
+    double deduction = local->local_deduction;
+    if (periods_known) {
+        exemption /= periods;
+        deduction /= periods;
+    }
+    double tax = 0.0;
+    if (local->local_rate > 0.0) {
+        double taxable = local->local_wages - static_cast<double>(local->local_exemptions) * exemption - deduction;
+        if (taxable < 0.0) taxable = 0.0;
+        tax = local->local_rate * taxable;
+        if (local->local_max_tax > 0.0) {
+            // Tax already withheld this year at the rate; the period that
+            // reaches the cap withholds only what is left under it.
+            const double ytd_tax = local->local_rate * local->ytd_local_wages;
+            const double left = local->local_max_tax - ytd_tax;
+            if (left <= 0.0) {
+                tax = 0.0;
+            } else if (tax > left) {
+                tax = left;
+            }
+        }
+        if (tax < 0.0) tax = 0.0;
+        local->local_tax = dollarround(tax);
+    }
+    if (local->local_annual_flat_tax > 0.0) {
+        if (periods_known) tax = local->local_annual_flat_tax / periods;
+        local->local_tax = dollarround(tax);
+    }
+    return 0;
+}
