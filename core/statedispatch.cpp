@@ -9,6 +9,7 @@ using StateFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_
 
 StateFunction state_function(int64_t state_code) {
     switch (state_code) {
+        case 6: return state_ca;
         case 37: return state_ny;
         default: return nullptr;
     }
