@@ -58,7 +58,7 @@ Route locality_route(EntryPoint entry, int64_t state_code) {
         case 30:  // Missouri
             return not_built();
         case 37:  // New York City and Yonkers
-            return not_built();
+            return routed(county_ny);
         case 41:  // Ohio
             return not_built();
         case 45:  // Pennsylvania: not through the county entry point

@@ -93,7 +93,8 @@ TEST(LocalDispatch, AFailedStatePartSkipsTheLocalStep) {
 }
 
 TEST(LocalDispatch, StateCodesWithoutALocalityGetTheCallerConfiguredTaxOnly) {
-    for (int64_t code : {51, 2, 56}) {
+    // California computes its income tax but has no local taxes.
+    for (int64_t code : {6, 51, 2, 56}) {
         for (auto entry : {TXL5_Calc_County, TXL5_Calc_Local}) {
             LocalPaycheck p(code);
             p.local.local_rate = 0.02;
