@@ -407,6 +407,304 @@ TXL5_EXPORT int64_t get_ny_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* te
 // ---- Payroll levies: records and entry points -------------------------------
 // (disability, family leave, unemployment, workers' compensation, transit,
 // other state levies, advance earned income credit)
+
+// State disability insurance: employee contribution and, from version 72, the
+// employer's share where the state levies one on a wage base.
+struct SDI_STRUC {
+    int64_t struc_version;              // 1  > 71 rate override and employer part; > 72 Hawaii and New York rules
+    int64_t sdi_error;                  // 2  out: 1 no table row
+    int64_t check_month;                // 3
+    int64_t check_day;                  // 4
+    int64_t check_year;                 // 5
+    int64_t state_code;                 // 6
+    double sdi_wages;                   // 7
+    double ytd_sdi_wages;               // 8
+    double sdi_tax;                     // 9  out
+    double sdi_rate;                    // 10  > 71: replaces the table rate when above 0
+    double employer_sdi_rate;           // 11  > 71
+    double employer_sdi_tax;            // 12  out (> 71)
+    int64_t pay_periods;                // 13  Hawaii and New York rules
+};
+static_assert(sizeof(SDI_STRUC) == 13 * 8, "SDI_STRUC has 13 slots");
+TXL5_SLOT(SDI_STRUC, struc_version, 1);
+TXL5_SLOT(SDI_STRUC, sdi_error, 2);
+TXL5_SLOT(SDI_STRUC, check_month, 3);
+TXL5_SLOT(SDI_STRUC, check_day, 4);
+TXL5_SLOT(SDI_STRUC, check_year, 5);
+TXL5_SLOT(SDI_STRUC, state_code, 6);
+TXL5_SLOT(SDI_STRUC, sdi_wages, 7);
+TXL5_SLOT(SDI_STRUC, ytd_sdi_wages, 8);
+TXL5_SLOT(SDI_STRUC, sdi_tax, 9);
+TXL5_SLOT(SDI_STRUC, sdi_rate, 10);
+TXL5_SLOT(SDI_STRUC, employer_sdi_rate, 11);
+TXL5_SLOT(SDI_STRUC, employer_sdi_tax, 12);
+TXL5_SLOT(SDI_STRUC, pay_periods, 13);
+
+// Paid family and medical leave. Some fields change meaning by state: see
+// levies/famleave.cpp.
+struct FAMLEAVE_STRUC {
+    int64_t struc_version;              // 1  Massachusetts only above 108
+    int64_t reserved_2;                 // 2
+    int64_t check_month;                // 3
+    int64_t check_day;                  // 4
+    int64_t check_year;                 // 5
+    int64_t state_code;                 // 6
+    double leave_wages;                 // 7
+    double ytd_leave_wages;             // 8
+    double leave_employee_tax;          // 9  out
+    double leave_share;                 // 10  in: a share; Oregon: out
+    double leave_employer_tax;          // 11  in (share or employees) and/or out
+    double leave_share_2;               // 12  in: second share or flag
+    double medical_employee_tax;        // 13  out (Massachusetts)
+    double medical_employer_tax;        // 14  out (Massachusetts)
+};
+static_assert(sizeof(FAMLEAVE_STRUC) == 14 * 8, "FAMLEAVE_STRUC has 14 slots");
+TXL5_SLOT(FAMLEAVE_STRUC, struc_version, 1);
+TXL5_SLOT(FAMLEAVE_STRUC, reserved_2, 2);
+TXL5_SLOT(FAMLEAVE_STRUC, check_month, 3);
+TXL5_SLOT(FAMLEAVE_STRUC, check_day, 4);
+TXL5_SLOT(FAMLEAVE_STRUC, check_year, 5);
+TXL5_SLOT(FAMLEAVE_STRUC, state_code, 6);
+TXL5_SLOT(FAMLEAVE_STRUC, leave_wages, 7);
+TXL5_SLOT(FAMLEAVE_STRUC, ytd_leave_wages, 8);
+TXL5_SLOT(FAMLEAVE_STRUC, leave_employee_tax, 9);
+TXL5_SLOT(FAMLEAVE_STRUC, leave_share, 10);
+TXL5_SLOT(FAMLEAVE_STRUC, leave_employer_tax, 11);
+TXL5_SLOT(FAMLEAVE_STRUC, leave_share_2, 12);
+TXL5_SLOT(FAMLEAVE_STRUC, medical_employee_tax, 13);
+TXL5_SLOT(FAMLEAVE_STRUC, medical_employer_tax, 14);
+
+// State unemployment insurance: employer contribution at the employer's own
+// rate, and the employee contribution a few states levy.
+struct SUI_STRUC {
+    int64_t struc_version;              // 1  > 80 enables the employee contribution
+    int64_t sui_error;                  // 2  out: 1 no table row
+    int64_t check_month;                // 3
+    int64_t check_day;                  // 4
+    int64_t check_year;                 // 5
+    int64_t state_code;                 // 6
+    double sui_wages;                   // 7
+    double ytd_sui_wages;               // 8
+    double sui_rate;                    // 9  employer rate
+    double sui_tax;                     // 10  out
+    int64_t reserved_11;                // 11
+    int64_t reserved_12;                // 12
+    double employee_sui_rate;           // 13  0 = the table rate
+    double employee_sui_tax;            // 14  out (> 80)
+    int64_t reserved_15;                // 15
+    double sui_wage_base_used;          // 16  out
+};
+static_assert(sizeof(SUI_STRUC) == 16 * 8, "SUI_STRUC has 16 slots");
+TXL5_SLOT(SUI_STRUC, struc_version, 1);
+TXL5_SLOT(SUI_STRUC, sui_error, 2);
+TXL5_SLOT(SUI_STRUC, check_month, 3);
+TXL5_SLOT(SUI_STRUC, check_day, 4);
+TXL5_SLOT(SUI_STRUC, check_year, 5);
+TXL5_SLOT(SUI_STRUC, state_code, 6);
+TXL5_SLOT(SUI_STRUC, sui_wages, 7);
+TXL5_SLOT(SUI_STRUC, ytd_sui_wages, 8);
+TXL5_SLOT(SUI_STRUC, sui_rate, 9);
+TXL5_SLOT(SUI_STRUC, sui_tax, 10);
+TXL5_SLOT(SUI_STRUC, reserved_11, 11);
+TXL5_SLOT(SUI_STRUC, reserved_12, 12);
+TXL5_SLOT(SUI_STRUC, employee_sui_rate, 13);
+TXL5_SLOT(SUI_STRUC, employee_sui_tax, 14);
+TXL5_SLOT(SUI_STRUC, reserved_15, 15);
+TXL5_SLOT(SUI_STRUC, sui_wage_base_used, 16);
+
+// California employment training tax.
+struct ETT_STRUC {
+    int64_t struc_version;              // 1  not read
+    int64_t ett_error;                  // 2  out
+    int64_t check_month;                // 3
+    int64_t check_day;                  // 4
+    int64_t check_year;                 // 5
+    int64_t reserved_6;                 // 6
+    double ett_wages;                   // 7
+    double ytd_ett_wages;               // 8
+    double ett_tax;                     // 9  out
+};
+static_assert(sizeof(ETT_STRUC) == 9 * 8, "ETT_STRUC has 9 slots");
+TXL5_SLOT(ETT_STRUC, struc_version, 1);
+TXL5_SLOT(ETT_STRUC, ett_error, 2);
+TXL5_SLOT(ETT_STRUC, check_month, 3);
+TXL5_SLOT(ETT_STRUC, check_day, 4);
+TXL5_SLOT(ETT_STRUC, check_year, 5);
+TXL5_SLOT(ETT_STRUC, reserved_6, 6);
+TXL5_SLOT(ETT_STRUC, ett_wages, 7);
+TXL5_SLOT(ETT_STRUC, ytd_ett_wages, 8);
+TXL5_SLOT(ETT_STRUC, ett_tax, 9);
+
+// Federal unemployment tax at the employer's net rate.
+struct FUTA_STRUC {
+    int64_t struc_version;              // 1  not read
+    int64_t futa_error;                 // 2  out
+    int64_t check_month;                // 3
+    int64_t check_day;                  // 4
+    int64_t check_year;                 // 5
+    int64_t reserved_6;                 // 6
+    double futa_wages;                  // 7
+    double ytd_futa_wages;              // 8
+    double futa_rate;                   // 9  net rate
+    double futa_tax;                    // 10  out
+};
+static_assert(sizeof(FUTA_STRUC) == 10 * 8, "FUTA_STRUC has 10 slots");
+TXL5_SLOT(FUTA_STRUC, struc_version, 1);
+TXL5_SLOT(FUTA_STRUC, futa_error, 2);
+TXL5_SLOT(FUTA_STRUC, check_month, 3);
+TXL5_SLOT(FUTA_STRUC, check_day, 4);
+TXL5_SLOT(FUTA_STRUC, check_year, 5);
+TXL5_SLOT(FUTA_STRUC, reserved_6, 6);
+TXL5_SLOT(FUTA_STRUC, futa_wages, 7);
+TXL5_SLOT(FUTA_STRUC, ytd_futa_wages, 8);
+TXL5_SLOT(FUTA_STRUC, futa_rate, 9);
+TXL5_SLOT(FUTA_STRUC, futa_tax, 10);
+
+// Hourly workers' compensation assessment.
+struct WORKCOMP_STRUC {
+    int64_t struc_version;              // 1  not read
+    int64_t wc_error;                   // 2  out
+    int64_t check_month;                // 3
+    int64_t check_day;                  // 4
+    int64_t check_year;                 // 5  the only date part read
+    int64_t state_code;                 // 6  43 Oregon
+    int64_t wc_fixed_hours;             // 7  nonzero: 160 hours
+    int64_t wc_exempt;                  // 8  with wc_fixed_hours: no assessment
+    int64_t reserved_9;                 // 9
+    int64_t reserved_10;                // 10
+    int64_t reserved_11;                // 11
+    int64_t reserved_12;                // 12
+    double wc_hours;                    // 13
+    double wc_employee_rate;            // 14  per hour
+    double wc_employer_rate;            // 15  per hour
+    double wc_employee_tax;             // 16  out
+    double wc_employer_tax;             // 17  out
+};
+static_assert(sizeof(WORKCOMP_STRUC) == 17 * 8, "WORKCOMP_STRUC has 17 slots");
+TXL5_SLOT(WORKCOMP_STRUC, struc_version, 1);
+TXL5_SLOT(WORKCOMP_STRUC, wc_error, 2);
+TXL5_SLOT(WORKCOMP_STRUC, check_month, 3);
+TXL5_SLOT(WORKCOMP_STRUC, check_day, 4);
+TXL5_SLOT(WORKCOMP_STRUC, check_year, 5);
+TXL5_SLOT(WORKCOMP_STRUC, state_code, 6);
+TXL5_SLOT(WORKCOMP_STRUC, wc_fixed_hours, 7);
+TXL5_SLOT(WORKCOMP_STRUC, wc_exempt, 8);
+TXL5_SLOT(WORKCOMP_STRUC, reserved_9, 9);
+TXL5_SLOT(WORKCOMP_STRUC, reserved_10, 10);
+TXL5_SLOT(WORKCOMP_STRUC, reserved_11, 11);
+TXL5_SLOT(WORKCOMP_STRUC, reserved_12, 12);
+TXL5_SLOT(WORKCOMP_STRUC, wc_hours, 13);
+TXL5_SLOT(WORKCOMP_STRUC, wc_employee_rate, 14);
+TXL5_SLOT(WORKCOMP_STRUC, wc_employer_rate, 15);
+TXL5_SLOT(WORKCOMP_STRUC, wc_employee_tax, 16);
+TXL5_SLOT(WORKCOMP_STRUC, wc_employer_tax, 17);
+
+// Transit payroll taxes.
+struct TT_STRUC {
+    int64_t struc_version;              // 1  not read
+    int64_t tt_error;                   // 2  out
+    int64_t check_month;                // 3
+    int64_t check_day;                  // 4
+    int64_t check_year;                 // 5
+    int64_t reserved_6;                 // 6
+    double tt_wages;                    // 7
+    int64_t reserved_8;                 // 8
+    double tt_rate;                     // 9  transit district rate
+    int64_t reserved_10;                // 10
+    double tt_tax;                      // 11  out
+    double statewide_transit_tax;       // 12  out
+};
+static_assert(sizeof(TT_STRUC) == 12 * 8, "TT_STRUC has 12 slots");
+TXL5_SLOT(TT_STRUC, struc_version, 1);
+TXL5_SLOT(TT_STRUC, tt_error, 2);
+TXL5_SLOT(TT_STRUC, check_month, 3);
+TXL5_SLOT(TT_STRUC, check_day, 4);
+TXL5_SLOT(TT_STRUC, check_year, 5);
+TXL5_SLOT(TT_STRUC, reserved_6, 6);
+TXL5_SLOT(TT_STRUC, tt_wages, 7);
+TXL5_SLOT(TT_STRUC, reserved_8, 8);
+TXL5_SLOT(TT_STRUC, tt_rate, 9);
+TXL5_SLOT(TT_STRUC, reserved_10, 10);
+TXL5_SLOT(TT_STRUC, tt_tax, 11);
+TXL5_SLOT(TT_STRUC, statewide_transit_tax, 12);
+
+// Other state levies (Washington long-term care premium).
+struct STATEOTHER_STRUC {
+    int64_t struc_version;              // 1  not read
+    int64_t other_error;                // 2  out: 1 levy not recognised
+    int64_t levy_kind;                  // 3  1 long-term care premium
+    int64_t check_month;                // 4
+    int64_t check_day;                  // 5
+    int64_t check_year;                 // 6
+    int64_t state_code;                 // 7  56 Washington
+    int64_t pay_periods;                // 8
+    int64_t reserved_9;                 // 9
+    int64_t reserved_10;                // 10
+    int64_t reserved_11;                // 11
+    int64_t reserved_12;                // 12
+    int64_t reserved_13;                // 13
+    int64_t reserved_14;                // 14
+    int64_t reserved_15;                // 15
+    double other_wages;                 // 16
+    double other_tax;                   // 17  out
+};
+static_assert(sizeof(STATEOTHER_STRUC) == 17 * 8, "STATEOTHER_STRUC has 17 slots");
+TXL5_SLOT(STATEOTHER_STRUC, struc_version, 1);
+TXL5_SLOT(STATEOTHER_STRUC, other_error, 2);
+TXL5_SLOT(STATEOTHER_STRUC, levy_kind, 3);
+TXL5_SLOT(STATEOTHER_STRUC, check_month, 4);
+TXL5_SLOT(STATEOTHER_STRUC, check_day, 5);
+TXL5_SLOT(STATEOTHER_STRUC, check_year, 6);
+TXL5_SLOT(STATEOTHER_STRUC, state_code, 7);
+TXL5_SLOT(STATEOTHER_STRUC, pay_periods, 8);
+TXL5_SLOT(STATEOTHER_STRUC, reserved_9, 9);
+TXL5_SLOT(STATEOTHER_STRUC, reserved_10, 10);
+TXL5_SLOT(STATEOTHER_STRUC, reserved_11, 11);
+TXL5_SLOT(STATEOTHER_STRUC, reserved_12, 12);
+TXL5_SLOT(STATEOTHER_STRUC, reserved_13, 13);
+TXL5_SLOT(STATEOTHER_STRUC, reserved_14, 14);
+TXL5_SLOT(STATEOTHER_STRUC, reserved_15, 15);
+TXL5_SLOT(STATEOTHER_STRUC, other_wages, 16);
+TXL5_SLOT(STATEOTHER_STRUC, other_tax, 17);
+
+// Advance earned income credit.
+struct AEIC_STRUC {
+    int64_t struc_version;              // 1  not read
+    int64_t aeic_error;                 // 2  out: 1 no schedule row (not cleared)
+    int64_t aeic_month;                 // 3
+    int64_t aeic_day;                   // 4
+    int64_t aeic_year;                  // 5
+    int64_t aeic_spouse_certificate;    // 6  1 = spouse also filed (status 3)
+    int64_t aeic_status;                // 7
+    int64_t aeic_pay_periods;           // 8
+    double aeic_wages;                  // 9
+    double aeic_ytd_wages;              // 10
+    double aeic_payment;                // 11  in/out
+};
+static_assert(sizeof(AEIC_STRUC) == 11 * 8, "AEIC_STRUC has 11 slots");
+TXL5_SLOT(AEIC_STRUC, struc_version, 1);
+TXL5_SLOT(AEIC_STRUC, aeic_error, 2);
+TXL5_SLOT(AEIC_STRUC, aeic_month, 3);
+TXL5_SLOT(AEIC_STRUC, aeic_day, 4);
+TXL5_SLOT(AEIC_STRUC, aeic_year, 5);
+TXL5_SLOT(AEIC_STRUC, aeic_spouse_certificate, 6);
+TXL5_SLOT(AEIC_STRUC, aeic_status, 7);
+TXL5_SLOT(AEIC_STRUC, aeic_pay_periods, 8);
+TXL5_SLOT(AEIC_STRUC, aeic_wages, 9);
+TXL5_SLOT(AEIC_STRUC, aeic_ytd_wages, 10);
+TXL5_SLOT(AEIC_STRUC, aeic_payment, 11);
+
+extern "C" {
+TXL5_EXPORT int64_t SDI_Calc(SDI_STRUC* sdi);
+TXL5_EXPORT int64_t FAMLEAVE_Calc(FAMLEAVE_STRUC* leave);
+TXL5_EXPORT int64_t SUI_Calc(SUI_STRUC* sui);
+TXL5_EXPORT int64_t ETT_Calc(ETT_STRUC* ett);
+TXL5_EXPORT int64_t FUTA_Calc(FUTA_STRUC* futa);
+TXL5_EXPORT int64_t WORKCOMP_Calc(WORKCOMP_STRUC* wc);
+TXL5_EXPORT int64_t TT_Calc(TT_STRUC* tt);
+TXL5_EXPORT int64_t StateOther_Calc(STATEOTHER_STRUC* other);
+TXL5_EXPORT int64_t TXL5_AEIC_Calc(AEIC_STRUC* aeic);
+}
 // ---- end of payroll levies --------------------------------------------------
 
 #endif  // TXL5_TXL5_H
