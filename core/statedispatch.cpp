@@ -10,7 +10,12 @@ using StateFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_
 StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case 6: return state_ca;
+        case 28: return state_mn;
+        case 32: return state_ne;
+        case 35: return state_nj;
+        case 36: return state_nm;
         case 37: return state_ny;
+        case 39: return state_nd;
         default: return nullptr;
     }
 }
