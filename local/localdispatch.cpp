@@ -42,11 +42,11 @@ Route not_built() { return Route{true, nullptr}; }
 Route locality_route(EntryPoint entry, int64_t state_code) {
     switch (state_code) {
         case 1:  // Alabama: not through the approximate search
-            return entry == EntryPoint::Test ? Route{} : not_built();
+            return entry == EntryPoint::Test ? Route{} : routed(city_al);
         case 7:  // Colorado
-            return not_built();
+            return routed(county_co);
         case 9:  // Delaware: not through the county entry point
-            return entry == EntryPoint::County ? Route{} : not_built();
+            return entry == EntryPoint::County ? Route{} : routed(county_de);
         case 18:  // Indiana
             return not_built();
         case 21:  // Kentucky
@@ -56,7 +56,7 @@ Route locality_route(EntryPoint entry, int64_t state_code) {
         case 27:  // Michigan
             return not_built();
         case 30:  // Missouri
-            return not_built();
+            return routed(city_mo);
         case 37:  // New York City and Yonkers
             return routed(county_ny);
         case 41:  // Ohio
