@@ -6,6 +6,8 @@
 #ifndef TXL5_CORE_STATECALC_H
 #define TXL5_CORE_STATECALC_H
 
+#include <cmath>
+
 #include "core/numeric.h"
 #include "core/tables.h"
 #include "core/txl5.h"
@@ -86,14 +88,17 @@ struct BracketTax {
 // Tax = base + rate x (taxable - lower) for the bracket holding the taxable
 // wages, found by the two-pass scan. `taxable_of(row, annual)` gives the
 // taxable wages for a candidate row (annualized when `annual`); they are
-// floored at 0. On an annual row the annual tax is divided by the pay periods
-// (undivided when the count is not positive).
+// floored at 0. Taxable wages that are not a finite amount (wages too large
+// to annualize, or not a number) fit no bracket, so the scan fails rather
+// than produce an infinite tax. On an annual row the annual tax is divided by
+// the pay periods (undivided when the count is not positive).
 template <class Row, class Keys, class Taxable>
 BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys,
                             Taxable taxable_of) {
     BracketTax<Row> out;
     out.row = scan_two_pass(table, date, pay_periods, keys, [&](const Row& row, bool annual) {
         double taxable = taxable_of(row, annual);
+        if (!std::isfinite(taxable)) return false;
         if (taxable < 0.0) taxable = 0.0;
         if (!in_bracket(taxable, row.lower, row.upper)) return false;
         out.tax = row.base + row.rate * (taxable - row.lower);
@@ -115,6 +120,27 @@ int64_t flat_supplemental_tax(const Row* table, const MDATE& date, STATE_WITHHOL
         return kStateNoSupplementalRate;
     }
     state->state_supplemental_tax = round(state->state_supplemental_wages * row->supp_rate);
+    return 0;
+}
+
+// Whether an aggregate supplemental tax below 0 (from negative supplemental
+// wages) is kept or raised to 0; each state says which.
+enum class AggregateFloor { AtZero, None };
+
+// Aggregate supplemental tax: the tax on regular plus supplemental wages
+// (`combined`, computed by the state's own bracket computation) less the
+// regular state_tax, rounded by the state's rule. A failed scan of the
+// combined wages is a missing bracket row: supplemental tax 0, bit 1.
+template <class Row>
+int64_t aggregate_supplemental_tax(const BracketTax<Row>& combined, STATE_WITHHOLDING_STRUC* state,
+                                   AggregateFloor floor, double (*round)(double) = dollarround) {
+    if (!combined.row) {
+        state->state_supplemental_tax = 0.0;
+        return fail_no_row(state);
+    }
+    double difference = combined.tax - state->state_tax;
+    if (floor == AggregateFloor::AtZero && difference < 0.0) difference = 0.0;
+    state->state_supplemental_tax = round(difference);
     return 0;
 }
 

@@ -1201,12 +1201,7 @@ int64_t state_ca(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     if (supplemental_due && state->state_supp_aggregate == kSupplementalAggregate) {
         const txl5::BracketTax<CaWhRow> combined =
             schedule_tax(date, *state, taxable + state->state_supplemental_wages);
-        if (combined.row) {
-            state->state_supplemental_tax = dollarround(combined.tax - state->state_tax);
-        } else {
-            state->state_supplemental_tax = 0.0;
-            result |= txl5::fail_no_row(state);
-        }
+        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::None);
     } else if (supplemental_due && state->state_supp_aggregate == kSupplementalFlat) {
         result |= flat_supplemental_tax(date, state);
     }

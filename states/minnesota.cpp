@@ -10,9 +10,6 @@
 // Tables, 2024, 2025 and 2026 editions (Minnesota Department of Revenue).
 #include "states/minnesota.h"
 
-#include <cmath>
-#include <limits>
-
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
@@ -84,12 +81,6 @@ constexpr int64_t kSupplementalFlat = 0;
 // Status 12 is withheld as single.
 constexpr int64_t kStatusAsSingle = 12;
 
-// Taxable wages too large to be represented (or not a number) fit no bracket,
-// so they are reported as a failed lookup instead of an infinite tax.
-double usable(double taxable) {
-    return std::isfinite(taxable) ? taxable : std::numeric_limits<double>::quiet_NaN();
-}
-
 // Tax for the period on the wages plus `supplemental`: on a row of the
 // employee's own frequency (only annual payrolls have one) the wages less the
 // allowances; on an annual row the wages times the pay periods less the annual
@@ -103,9 +94,9 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
         mnwh, date, periods, [status](const StateBracketRow& row) { return row.status == status; },
         [&](const StateBracketRow& row, bool annual) {
             const double deduction = allowances * row.allowance_amount;
-            if (!annual) return usable(wages - deduction + supplemental);
+            if (!annual) return wages - deduction + supplemental;
             const double p = static_cast<double>(periods);
-            return usable(p * wages + p * supplemental - deduction);
+            return p * wages + p * supplemental - deduction;
         });
 }
 
@@ -127,13 +118,7 @@ int64_t state_mn(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
         // the regular wages, never below 0.
         const txl5::BracketTax<StateBracketRow> combined =
             schedule_tax(date, *state, status, state->state_supplemental_wages);
-        if (combined.row) {
-            const double difference = combined.tax - state->state_tax;
-            state->state_supplemental_tax = dollarround(difference > 0.0 ? difference : 0.0);
-        } else {
-            state->state_supplemental_tax = 0.0;
-            result |= txl5::fail_no_row(state);
-        }
+        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
     } else if (supplemental_due && state->state_supp_aggregate == kSupplementalFlat) {
         result |= txl5::flat_supplemental_tax(supplemental_mn, date, state);
     }

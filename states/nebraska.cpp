@@ -11,9 +11,6 @@
 // ("Nebraska Decreases Tax Rates for 2026", 5 Jan 2026).
 #include "states/nebraska.h"
 
-#include <cmath>
-#include <limits>
-
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
@@ -462,12 +459,6 @@ int64_t status_key(int64_t filing_status, int64_t check_year) {
     return filing_status;
 }
 
-// Taxable wages too large to be represented (or not a number) fit no bracket,
-// so they are reported as a failed lookup instead of an infinite tax.
-double usable(double taxable) {
-    return std::isfinite(taxable) ? taxable : std::numeric_limits<double>::quiet_NaN();
-}
-
 // Tax for the period on the wages plus `supplemental`: on a schedule of the
 // employee's frequency the wages less the allowances; on the annual schedule
 // the wages times the pay periods less the annual allowances, the annual tax
@@ -481,9 +472,9 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
         newh, date, periods, [status](const StateBracketRow& row) { return row.status == status; },
         [&](const StateBracketRow& row, bool annual) {
             const double deduction = allowances * row.allowance_amount;
-            if (!annual) return usable(wages - deduction + supplemental);
+            if (!annual) return wages - deduction + supplemental;
             const double p = static_cast<double>(periods);
-            return usable(p * wages + p * supplemental - deduction);
+            return p * wages + p * supplemental - deduction;
         });
 }
 
@@ -506,13 +497,7 @@ int64_t state_ne(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
         // supplemental tax is left as it is.
         if (supplemental > 0.0) {
             const txl5::BracketTax<StateBracketRow> combined = schedule_tax(date, *state, status, supplemental);
-            if (combined.row) {
-                const double difference = combined.tax - state->state_tax;
-                state->state_supplemental_tax = dollarround(difference > 0.0 ? difference : 0.0);
-            } else {
-                state->state_supplemental_tax = 0.0;
-                result |= txl5::fail_no_row(state);
-            }
+            result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
         }
     } else if (supplemental_due && state->state_supp_aggregate == kSupplementalFlat) {
         result |= txl5::flat_supplemental_tax(supplemental_nb, date, state);

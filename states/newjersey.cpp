@@ -12,9 +12,6 @@
 // payroll vendor; the weekly tables as printed with Form NJ-W4.
 #include "states/newjersey.h"
 
-#include <cmath>
-#include <limits>
-
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
@@ -834,12 +831,6 @@ int64_t rate_table(const STATE_WITHHOLDING_STRUC& state) {
     }
 }
 
-// Taxable wages too large to be represented (or not a number) fit no bracket,
-// so they are reported as a failed lookup instead of an infinite tax.
-double usable(double taxable) {
-    return std::isfinite(taxable) ? taxable : std::numeric_limits<double>::quiet_NaN();
-}
-
 // Tax for the period on the wages plus `supplemental`. On a table of the
 // employee's frequency: the wages less the allowances; with `fed` given (the
 // regular wages) each such candidate row leaves the taxable wages, in cents, in
@@ -859,13 +850,13 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
                 double taxable = wages - allowances * row.allowance_amount + supplemental;
                 if (taxable < 0.0) taxable = 0.0;
                 if (fed) fed->aux_result = txl5::checked_to_int64(100.0 * taxable);
-                return usable(taxable);
+                return taxable;
             }
             const double spread = allowances * row.allowance_amount /
                                   static_cast<double>(txl5::per_period_divisor(periods));
             double per_period = wages + supplemental - spread;
             if (per_period < 0.0) per_period = 0.0;
-            return usable(static_cast<double>(periods) * per_period);
+            return static_cast<double>(periods) * per_period;
         });
 }
 
@@ -888,13 +879,7 @@ int64_t state_nj(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
         // the rate used and the table date as the regular wages set them.
         const txl5::BracketTax<StateBracketRow> combined =
             schedule_tax(date, *state, table, state->state_supplemental_wages, nullptr);
-        if (combined.row) {
-            const double difference = combined.tax - state->state_tax;
-            state->state_supplemental_tax = dollarround(difference > 0.0 ? difference : 0.0);
-        } else {
-            state->state_supplemental_tax = 0.0;
-            result |= txl5::fail_no_row(state);
-        }
+        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
     }
     // state_tax stays unrounded: the driver rounds it to cents.
     return result;

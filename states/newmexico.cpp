@@ -13,9 +13,6 @@
 // vendor (2025, 2026).
 #include "states/newmexico.h"
 
-#include <cmath>
-#include <limits>
-
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
@@ -908,12 +905,6 @@ int64_t status_key(int64_t filing_status, int64_t check_year) {
     return filing_status;
 }
 
-// Taxable wages too large to be represented (or not a number) fit no bracket,
-// so they are reported as a failed lookup instead of an infinite tax.
-double usable(double taxable) {
-    return std::isfinite(taxable) ? taxable : std::numeric_limits<double>::quiet_NaN();
-}
-
 // Tax for the period on the wages plus `supplemental`. On a schedule of the
 // employee's frequency: the wages less the allowances. On the annual schedule:
 // the per-period wages less the annual allowances spread over the pay periods,
@@ -927,12 +918,12 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
     return txl5::bracket_tax(
         nmwh, date, periods, [status](const StateBracketRow& row) { return row.status == status; },
         [&](const StateBracketRow& row, bool annual) {
-            if (!annual) return usable(wages - allowances * row.allowance_amount + supplemental);
+            if (!annual) return wages - allowances * row.allowance_amount + supplemental;
             const double spread = allowances * row.allowance_amount /
                                   static_cast<double>(txl5::per_period_divisor(periods));
             double per_period = wages + supplemental - spread;
             if (per_period < 0.0) per_period = 0.0;
-            return usable(static_cast<double>(periods) * per_period);
+            return static_cast<double>(periods) * per_period;
         });
 }
 
@@ -956,12 +947,7 @@ int64_t state_nm(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
         // negative supplemental tax.
         const txl5::BracketTax<StateBracketRow> combined =
             schedule_tax(date, *state, status, allowances, state->state_supplemental_wages);
-        if (combined.row) {
-            state->state_supplemental_tax = dollarround(combined.tax - state->state_tax);
-        } else {
-            state->state_supplemental_tax = 0.0;
-            result |= txl5::fail_no_row(state);
-        }
+        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::None);
     } else if (supplemental_due && state->state_supp_aggregate == kSupplementalFlat) {
         result |= txl5::flat_supplemental_tax(supplemental_nm, date, state);
     }

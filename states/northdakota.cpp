@@ -17,9 +17,6 @@
 // ("1.50 %, decrease from 1.84 % in 2023").
 #include "states/northdakota.h"
 
-#include <cmath>
-#include <limits>
-
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
@@ -252,12 +249,6 @@ constexpr int64_t kNewForm = 1;
 constexpr int64_t kNewFormStatusOffset = 16;
 constexpr int64_t kStatusAsSingle = 12;
 
-// Taxable wages too large to be represented (or not a number) fit no bracket,
-// so they are reported as a failed lookup instead of an infinite tax.
-double usable(double taxable) {
-    return std::isfinite(taxable) ? taxable : std::numeric_limits<double>::quiet_NaN();
-}
-
 // The per-period other income and deductions of a 2020 or later certificate.
 struct FormAmounts {
     double other_income = 0.0;
@@ -278,9 +269,9 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
         ndwh, date, periods, [status](const StateBracketRow& row) { return row.status == status; },
         [&](const StateBracketRow& row, bool annual) {
             const double deduction = allowances * row.allowance_amount;
-            if (!annual) return usable(wages - deduction + form.other_income - form.deductions + supplemental);
+            if (!annual) return wages - deduction + form.other_income - form.deductions + supplemental;
             const double p = static_cast<double>(periods);
-            return usable(p * wages - deduction + p * form.other_income - p * form.deductions + p * supplemental);
+            return p * wages - deduction + p * form.other_income - p * form.deductions + p * supplemental;
         });
 }
 
@@ -321,12 +312,7 @@ int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
         // supplemental wages give a negative supplemental tax.
         const txl5::BracketTax<StateBracketRow> combined =
             schedule_tax(date, *state, status, form, state->state_supplemental_wages);
-        if (combined.row) {
-            state->state_supplemental_tax = reallydollarround(combined.tax - state->state_tax);
-        } else {
-            state->state_supplemental_tax = 0.0;
-            result |= txl5::fail_no_row(state);
-        }
+        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::None, reallydollarround);
     } else if (supplemental_due && state->state_supp_aggregate == kSupplementalFlat) {
         result |= txl5::flat_supplemental_tax(supplemental_nd, date, state, reallydollarround);
     }
