@@ -2,6 +2,8 @@
 // then the locality function of the employee's state, the caller-configured
 // local tax (default_local) applied after it, and the net-to-gross searches
 // that include the local taxes.
+#include <cmath>
+
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/txl5.h"
@@ -33,7 +35,7 @@ struct Route {
     LocalityFunction function = nullptr;  // null while that calculation is not in the library
 };
 
-[[maybe_unused]] Route routed(LocalityFunction fn) { return Route{true, fn}; }
+Route routed(LocalityFunction fn) { return Route{true, fn}; }
 // A locality whose calculation is not in this build fails visibly.
 Route not_built() { return Route{true, nullptr}; }
 
@@ -74,7 +76,7 @@ int64_t local_step(EntryPoint entry, int64_t result, FEDERAL_WITHHOLDING_STRUC* 
     if (result != 0) return result;  // no local tax on a failed federal or state part
     const Route route = locality_route(entry, state->state_code);
     if (!route.has_locality) {
-        default_local(fed, state, local);
+        if (default_local(fed, state, local) != 0) result |= kLocalityFailed;
         return result;
     }
     int64_t locality_result;
@@ -85,7 +87,7 @@ int64_t local_step(EntryPoint entry, int64_t result, FEDERAL_WITHHOLDING_STRUC* 
         locality_result = 1;
     }
     if (locality_result != 0) result |= kLocalityFailed;
-    default_local(fed, state, local);
+    if (default_local(fed, state, local) != 0) result |= kLocalityFailed;
     local->local_tax = dollarround(local->local_tax);
     return result;
 }
@@ -215,6 +217,15 @@ int64_t TXL5_Calc_Local_TEST(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed,
     return result;
 }
 
+namespace {
+
+int64_t store_failed_tax(LOCAL_WITHHOLDING_STRUC* local) {
+    local->local_tax = 0.0;
+    return 1;
+}
+
+}  // namespace
+
 int64_t TXL5_Calc_City(uint64_t, FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*, LOCAL_WITHHOLDING_STRUC*) {
     return 0;
 }
@@ -222,7 +233,8 @@ int64_t TXL5_Calc_City(uint64_t, FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_S
 // The caller-configured local tax: a rate on the period's wages less
 // exemptions and a deduction, up to an annual cap, or an annual flat amount
 // spread over the pay periods (the flat amount wins). It replaces whatever the
-// locality function computed.
+// locality function computed. Inputs that give no finite tax (infinite wages,
+// say) store 0 and report failure, so the entry point flags the locality.
 int64_t default_local(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*, LOCAL_WITHHOLDING_STRUC* local) {
     if (local->struc_version <= kDefaultLocalVersion) return 0;
     const bool periods_known = local->local_pay_periods > 0;
@@ -250,10 +262,12 @@ int64_t default_local(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*, LOCA
             }
         }
         if (tax < 0.0) tax = 0.0;
+        if (!std::isfinite(tax)) return store_failed_tax(local);
         local->local_tax = dollarround(tax);
     }
     if (local->local_annual_flat_tax > 0.0) {
         if (periods_known) tax = local->local_annual_flat_tax / periods;
+        if (!std::isfinite(tax)) return store_failed_tax(local);
         local->local_tax = dollarround(tax);
     }
     return 0;

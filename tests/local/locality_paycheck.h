@@ -36,13 +36,14 @@ struct LocalityPaycheck {
 using LocalEntryPoint = int64_t (*)(uint64_t, FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*,
                                     LOCAL_WITHHOLDING_STRUC*);
 
-// False while the state's own income tax is not in the build: the driver then
-// reports the state unsupported (state_error 3) and the entry points skip the
-// local step, so the routing cannot be observed.
-inline bool state_part_available(int64_t state_code) {
+// The call type that reaches the locality function through the entry points:
+// the employee's paycheck (1) when the state's own income tax is in the build;
+// otherwise the federal-only call (0), since the driver would report the state
+// unsupported and the entry points would skip the local step.
+inline uint64_t call_type_reaching_locality(int64_t state_code) {
     LocalityPaycheck probe(state_code, 2026, 52, 1000.0);
     TXL5_Calc(1, &probe.fed, &probe.state);
-    return probe.state.state_error != 3;
+    return probe.state.state_error != 3 ? 1 : 0;
 }
 
 }  // namespace txl5_test

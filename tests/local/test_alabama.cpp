@@ -78,14 +78,14 @@ TEST(AlabamaLocal, EveryYearListsTheSameCities) {
 // Alabama's city tax runs from TXL5_Calc_County and TXL5_Calc_Local, not from
 // the approximate search.
 TEST(AlabamaLocal, EntryPoints) {
-    if (!txl5_test::state_part_available(kAlabama)) GTEST_SKIP() << "Alabama income tax not in this build";
+    const uint64_t call_type = txl5_test::call_type_reaching_locality(kAlabama);
     const struct { txl5_test::LocalEntryPoint entry; double local_tax; } cases[] = {
         {TXL5_Calc_County, 20.00}, {TXL5_Calc_Local, 20.00}, {TXL5_Calc_Local_TEST, 3.33}};
     for (const auto& c : cases) {
         LocalityPaycheck p(kAlabama, 2026, 26, 2000.0);
         p.local.locality_code = 5;  // Birmingham, 1 %
         p.local.local_tax = 3.33;   // what an earlier paycheck left
-        c.entry(1, &p.fed, &p.state, &p.local);
+        c.entry(call_type, &p.fed, &p.state, &p.local);
         EXPECT_DOUBLE_EQ(p.local.local_tax, c.local_tax);
     }
 }

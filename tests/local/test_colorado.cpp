@@ -67,11 +67,11 @@ TEST(ColoradoLocal, NonFiniteExtraWithholdingStoresNoTaxAndFails) {
 }
 
 TEST(ColoradoLocal, EntryPoints) {
-    if (!txl5_test::state_part_available(kColorado)) GTEST_SKIP() << "Colorado income tax not in this build";
+    const uint64_t call_type = txl5_test::call_type_reaching_locality(kColorado);
     for (auto entry : {TXL5_Calc_County, TXL5_Calc_Local, TXL5_Calc_Local_TEST}) {
         LocalityPaycheck p(kColorado, 2026, 12, 501.0);
         p.local.locality_code = 1;  // Denver
-        entry(1, &p.fed, &p.state, &p.local);
+        entry(call_type, &p.fed, &p.state, &p.local);
         EXPECT_DOUBLE_EQ(p.local.local_tax, 5.75);
         EXPECT_DOUBLE_EQ(p.local.second_local_tax, 4.00);
     }

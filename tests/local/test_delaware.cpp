@@ -61,14 +61,14 @@ TEST(DelawareLocal, NonFiniteWagesStoreNoTaxAndFail) {
 // Wilmington's tax runs from TXL5_Calc_Local and the approximate search, not
 // from TXL5_Calc_County.
 TEST(DelawareLocal, EntryPoints) {
-    if (!txl5_test::state_part_available(kDelaware)) GTEST_SKIP() << "Delaware income tax not in this build";
+    const uint64_t call_type = txl5_test::call_type_reaching_locality(kDelaware);
     const struct { txl5_test::LocalEntryPoint entry; double local_tax; } cases[] = {
         {TXL5_Calc_County, 3.33}, {TXL5_Calc_Local, 12.50}, {TXL5_Calc_Local_TEST, 12.50}};
     for (const auto& c : cases) {
         LocalityPaycheck p(kDelaware, 2026, 52, 1000.0);
         p.local.locality_code = 1;
         p.local.local_tax = 3.33;  // what an earlier paycheck left
-        c.entry(1, &p.fed, &p.state, &p.local);
+        c.entry(call_type, &p.fed, &p.state, &p.local);
         EXPECT_DOUBLE_EQ(p.local.local_tax, c.local_tax);
     }
 }

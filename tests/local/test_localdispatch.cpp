@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "core/txl5.h"
@@ -105,20 +106,43 @@ TEST(LocalDispatch, StateCodesWithoutALocalityGetTheCallerConfiguredTaxOnly) {
     }
 }
 
-// Localities whose calculation is not in the library yet. Their states'
-// income tax is not in the library either, so a paycheck there fails in the
-// state part and never reaches a silent local zero. This list shrinks as
-// localities are added.
+// Localities whose calculation is not in the library yet report a failed
+// locality (bit 16, local_error 1) instead of a silent zero; the
+// caller-configured tax still runs. Their states' income tax is not in the
+// library either, so the federal-only call reaches the local step. This list
+// shrinks as localities are added.
 const int64_t kPendingLocalities[] = {18, 21, 25, 27, 41, 45};
 
-TEST(LocalDispatch, PendingLocalitiesNeverComputeASilentZero) {
+TEST(LocalDispatch, PendingLocalitiesReportAFailedLocality) {
     for (int64_t code : kPendingLocalities) {
-        for (auto entry : {TXL5_Calc_County, TXL5_Calc_Local, TXL5_Calc_Local_TEST}) {
+        for (auto entry : {TXL5_Calc_Local, TXL5_Calc_Local_TEST}) {
             LocalPaycheck p(code);
             p.local.local_rate = 0.01;
-            EXPECT_NE(entry(1, &p.fed, &p.state, &p.local), 0) << code;
-            EXPECT_EQ(p.local.local_tax, 3.33) << code;
+            EXPECT_EQ(entry(0, &p.fed, &p.state, &p.local), 16) << code;
+            EXPECT_EQ(p.local.local_error, 1) << code;
+            EXPECT_DOUBLE_EQ(p.local.local_tax, 10.00) << code;
         }
+    }
+    // Pennsylvania is not routed through the county entry point at all.
+    LocalPaycheck pa(45);
+    EXPECT_EQ(TXL5_Calc_County(0, &pa.fed, &pa.state, &pa.local), 0);
+    EXPECT_EQ(pa.local.local_error, 0);
+    // With the employee's call type the unsupported state part stops first.
+    LocalPaycheck in(18);
+    EXPECT_EQ(TXL5_Calc_Local(1, &in.fed, &in.state, &in.local), 8);
+    EXPECT_EQ(in.local.local_tax, 3.33);
+}
+
+TEST(DefaultLocal, AmountsThatAreNotFiniteAreFailures) {
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case { double wages, rate, flat; } cases[] = {{inf, 0.01, 0}, {1e300, 1e300, 0}, {1000.0, 0.01, inf}};
+    for (const auto& c : cases) {
+        LocalPaycheck p;
+        p.local.local_wages = c.wages;
+        p.local.local_rate = c.rate;
+        p.local.local_annual_flat_tax = c.flat;
+        EXPECT_EQ(TXL5_Calc_Local(1, &p.fed, &p.state, &p.local), 16);
+        EXPECT_EQ(p.local.local_tax, 0.0);
     }
 }
 

@@ -51,11 +51,11 @@ TEST(MissouriLocal, NonFiniteWagesStoreNoTaxAndFail) {
 }
 
 TEST(MissouriLocal, EntryPoints) {
-    if (!txl5_test::state_part_available(kMissouri)) GTEST_SKIP() << "Missouri income tax not in this build";
+    const uint64_t call_type = txl5_test::call_type_reaching_locality(kMissouri);
     for (auto entry : {TXL5_Calc_County, TXL5_Calc_Local, TXL5_Calc_Local_TEST}) {
         LocalityPaycheck p(kMissouri, 2026, 26, 1500.0);
         p.local.locality_code = 2;  // Kansas City
-        entry(1, &p.fed, &p.state, &p.local);
+        entry(call_type, &p.fed, &p.state, &p.local);
         EXPECT_DOUBLE_EQ(p.local.local_tax, 15.00);
     }
 }
