@@ -109,6 +109,20 @@ BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_per
     return out;
 }
 
+// Stores a flat-rate supplemental tax, rounded by the state's rule.
+// Supplemental wages that give no finite tax (infinite, or not a number) are
+// not taxable wages: the tax is 0 and the call fails as for a missing row.
+inline int64_t store_flat_supplemental_tax(STATE_WITHHOLDING_STRUC* state, double rate,
+                                           double (*round)(double) = dollarround) {
+    const double tax = state->state_supplemental_wages * rate;
+    if (!std::isfinite(tax)) {
+        state->state_supplemental_tax = 0.0;
+        return fail_no_row(state);
+    }
+    state->state_supplemental_tax = round(tax);
+    return 0;
+}
+
 // Flat-rate supplemental tax from a state's rate table: the first row in force
 // on the date. Without a row the result is bit 64 and the supplemental tax 0.
 template <class Row>
@@ -119,8 +133,7 @@ int64_t flat_supplemental_tax(const Row* table, const MDATE& date, STATE_WITHHOL
         state->state_supplemental_tax = 0.0;
         return kStateNoSupplementalRate;
     }
-    state->state_supplemental_tax = round(state->state_supplemental_wages * row->supp_rate);
-    return 0;
+    return store_flat_supplemental_tax(state, row->supp_rate, round);
 }
 
 // Whether an aggregate supplemental tax below 0 (from negative supplemental

@@ -81,6 +81,12 @@ bool lower_check_year(FEDERAL_WITHHOLDING_STRUC* fed) {
     return true;
 }
 
+// A tax that is not a number (from wages that are not) is a failure, not a result.
+bool federal_amounts_finite(const FEDERAL_WITHHOLDING_STRUC& fed) {
+    return std::isfinite(fed.fed_tax) && std::isfinite(fed.fica_tax) && std::isfinite(fed.medicare_tax) &&
+           (fed.struc_version <= 128 || std::isfinite(fed.supplemental_fed_tax));
+}
+
 // Federal income tax, social security and Medicare, then the supplemental tax.
 // A failed lookup is retried once with the previous year's tables, starting
 // again from a clean federal tax.
@@ -99,8 +105,7 @@ void federal_part(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, int64_t* fl
             if (!attempt()) *flags |= kFederalFailed;
         }
     }
-    // A tax that is not a number (from wages that are not) is a failure, not a result.
-    if (!std::isfinite(fed->fed_tax)) *flags |= kFederalFailed;
+    if (!federal_amounts_finite(*fed)) *flags |= kFederalFailed;
 }
 
 int64_t dispatch_state(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
@@ -192,7 +197,7 @@ int64_t TXL5_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHH
         if (federal_only) {
             if (TXL5_Federal_Calc(call_type, fed) != 0) flags |= kFederalFailed;
             if (TXL5_Federal_Supplemental(call_type, fed) != 0) flags |= kFederalFailed;
-            if (!std::isfinite(fed->fed_tax)) flags |= kFederalFailed;
+            if (!federal_amounts_finite(*fed)) flags |= kFederalFailed;
             done = true;
         } else {
             state->state_tax = 0.0;

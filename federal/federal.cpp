@@ -4,6 +4,8 @@
 // the filing status, and brought back to the pay period. A nonresident alien's
 // wages are first increased by a fixed amount per period (Pub. 15-T Tables 1
 // and 2). Social security and Medicare are computed in the same call.
+#include <limits>
+
 #include "core/numeric.h"
 #include "core/tables.h"
 #include "core/txl5.h"
@@ -280,7 +282,10 @@ int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
     if (txl5::medicare_tax(call_type, fed) != 0) result = 1;
 
     int64_t key = fed->filing_status == 3 ? 0 : fed->filing_status;
-    if (uses_2020_form && multiple_jobs) key += kStatusStep2Offset;
+    // A status beyond every schedule stays unmatched rather than overflow.
+    if (uses_2020_form && multiple_jobs && key <= std::numeric_limits<int64_t>::max() - kStatusStep2Offset) {
+        key += kStatusStep2Offset;
+    }
 
     // Without the Step 2 box the 2020 worksheet removes a standard amount
     // that the schedules leave in (they are built for the checkbox too).
@@ -297,7 +302,13 @@ int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
         const double n = annual ? static_cast<double>(periods) : 1.0;
         double taxable = n * wages;
         if (!no_allowances) taxable -= row.allowance_amount * static_cast<double>(fed->allowances);
-        if (uses_2020_form) taxable += n * step4a - n * step4b - n * standard_adjustment;
+        if (uses_2020_form) {
+            // Added and subtracted one at a time, in the worksheet's order: the
+            // binary result decides half-cent roundings.
+            taxable = taxable + n * step4a;
+            taxable = taxable - n * step4b;
+            taxable = taxable - n * standard_adjustment;
+        }
         if (taxable < 0.0) taxable = 0.0;
         if (!txl5::in_bracket(taxable, row.lower, row.upper)) return false;
         tax = row.base + row.rate * (taxable - row.lower);

@@ -995,9 +995,10 @@ const CaAllowanceCreditRow table4[] = {
 // Flat supplemental rates: bonuses and stock options, and other supplemental
 // wages (6.6 %, R&TC section 18663(b)(1)(B)). The bonus rate for 2024-2026 is
 // the 10.24 % set for this library; the EDD's DE 44 editions print 10.23 %,
-// the rate kept for 2023. Each year's row ends on December 31: a row reaching
-// into the next year would lie more than a year from its start for late-year
-// dates, so the scan could never use it.
+// the rate kept for 2023. Each year's row ends on December 31: a row running
+// from 1 January 2024 to 31 December 2025 would never be used, since every
+// 2024 date lies a year or more before its end and every 2025 date a year or
+// more after its start.
 const CaSupplementalRow supplemental[] = {
     // 2026
     {{1, 1, 2026}, {12, 31, 2026}, 0.1024, 0.066},
@@ -1150,8 +1151,7 @@ int64_t flat_supplemental_tax(const MDATE& date, STATE_WITHHOLDING_STRUC* state)
         return txl5::kStateNoSupplementalRate;
     }
     const double rate = state->state_supp_rate_choice != 0 ? row->supp_rate_other : row->supp_rate_bonus;
-    state->state_supplemental_tax = dollarround(state->state_supplemental_wages * rate);
-    return 0;
+    return txl5::store_flat_supplemental_tax(state, rate);
 }
 
 }  // namespace

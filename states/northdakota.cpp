@@ -17,6 +17,8 @@
 // ("1.50 %, decrease from 1.84 % in 2023").
 #include "states/northdakota.h"
 
+#include <limits>
+
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
@@ -297,7 +299,8 @@ int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
         // These schedules are annual only, so such an employee is always taxed
         // on the annual schedule.
         if (status == kStatusAsSingle) status = 0;
-        status += kNewFormStatusOffset;
+        // A status beyond every schedule stays unmatched rather than overflow.
+        if (status <= std::numeric_limits<int64_t>::max() - kNewFormStatusOffset) status += kNewFormStatusOffset;
     }
 
     const txl5::BracketTax<StateBracketRow> regular = schedule_tax(date, *state, status, form, 0.0);

@@ -33,7 +33,7 @@ TEST(Rounding, ReallydollarroundUsesOnlyTheFirstDecimal) {
 
 TEST(Rounding, ValuesBeyondTheIntegerRangeComeBackUnchanged) {
     const double inf = std::numeric_limits<double>::infinity();
-    for (double x : {inf, -inf, 1e300, -1e300, 1e17}) {
+    for (double x : {inf, -inf, 1e300, -1e300, 1e18, -1e18}) {
         EXPECT_EQ(dollarround(x), x);
         EXPECT_EQ(reallydollarround(x), x);
     }

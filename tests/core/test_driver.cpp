@@ -150,6 +150,23 @@ TEST(Driver, AmountsThatAreNotNumbersAreFailures) {
     Paycheck r;
     r.fed.additional_fed_wh = std::numeric_limits<double>::infinity();
     EXPECT_EQ(TXL5_Calc(0, &r.fed, &r.state) & 1, 1);
+
+    // Social security, Medicare and the supplemental tax are federal amounts too.
+    Paycheck s;
+    s.fed.fica_wages = std::nan("");
+    EXPECT_EQ(TXL5_Calc(1, &s.fed, &s.state) & 1, 1);
+    Paycheck t;
+    t.fed.supplemental_wages = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(TXL5_Calc(1, &t.fed, &t.state) & 1, 1);
+}
+
+TEST(Driver, AStatusBeyondEverySchedulePlainlyFails) {
+    Paycheck p;
+    p.fed.w4_2020 = 1;
+    p.fed.w4_multiple_jobs = 1;
+    p.fed.filing_status = std::numeric_limits<int64_t>::max() - 3;
+    EXPECT_EQ(TXL5_Calc(1, &p.fed, &p.state) & 1, 1);
+    EXPECT_EQ(p.fed.fed_status, 1);
 }
 
 TEST(Driver, ExtremeCheckYearsDoNotOverflow) {

@@ -28,6 +28,7 @@ struct Paycheck {
     int64_t nonresident;
     double fed_tax;       // after rounding to cents
     double marginal_rate;
+    double step4b = 0.0;  // W-4 Step 4(b) deductions, annual
 };
 
 const Paycheck kPaychecks[] = {
@@ -40,6 +41,9 @@ const Paycheck kPaychecks[] = {
     {"Step 2 single biweekly, schedule 16: 52000; (2900 + 0.22 x 18750) / 26", 2026, 165, 0, 26, 0, 2000.0, 1, 1, 0,
      0, 0, 270.19, 0.22},
     {"Step 2 with filing status 3 uses schedule 16", 2026, 165, 3, 26, 0, 2000.0, 1, 1, 0, 0, 0, 270.19, 0.22},
+    {"2020 W-4 semimonthly: 1661.48 x 24 - 5532.52 - 8600 = 25742.00 exactly; (1240 + 0.12 x 5842) / 24 - 1000 / 24"
+     " = 39.215 in decimal; taken in the worksheet's order the binary amount lies just below and rounds to 39.21",
+     2026, 165, 0, 24, 0, 1661.48, 1, 0, 1000.0, 0, 0, 39.21, 0.12, 5532.52},
     {"Step 3 credit 5000 exceeds the tax: only the extra 10.00 is withheld", 2026, 165, 0, 52, 0, 500.0, 1, 0,
      5000.0, 10.0, 0, 10.00, 0.10},
     {"nonresident alien, pre-2020 W-4, daily: 200 + 11800 / 260; 63800 on the annual schedule, / 260", 2026, 165, 0,
@@ -83,6 +87,7 @@ TEST(FederalIncomeTax, Paychecks) {
         fed.w4_2020 = p.w4_2020;
         fed.w4_multiple_jobs = p.step2;
         fed.w4_dependents_credit = p.step3;
+        fed.w4_deductions = p.step4b;
         fed.additional_fed_wh = p.additional;
         fed.nonresident_alien = p.nonresident;
         EXPECT_EQ(TXL5_Federal_Calc(1, &fed), 0) << p.why;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "core/tables.h"
@@ -191,6 +192,14 @@ TEST(NorthDakota, PayPeriodsBelowOneGiveAFiniteTax) {
             EXPECT_TRUE(std::isfinite(p.state.state_supplemental_tax)) << periods;
         }
     }
+}
+
+TEST(NorthDakota, AStatusBeyondEveryScheduleInFormModeFails) {
+    StatePaycheck p(kNorthDakota, 2026, std::numeric_limits<int64_t>::max() - 3, 52, 0, 1000.0);
+    p.state.struc_version = 213;
+    p.state.state_new_form = 1;
+    EXPECT_EQ(p.run() & 8, 8);
+    EXPECT_EQ(p.state.state_error, 1);
 }
 
 TEST(NorthDakota, TablesCoverEveryYearStatusAndFrequency) {
