@@ -45,7 +45,8 @@ inline int64_t aeic_payment(AEIC_STRUC* r, const AeicRow* schedule, const AeicMa
             if (r->aeic_ytd_wages + r->aeic_wages > cap) amount = cap - r->aeic_ytd_wages;
         }
         if (amount < 0.0) amount = 0.0;
-        return in_bracket(amount, row.lower, row.upper);
+        // An amount too large to represent (or not a number) fits no bracket.
+        return std::isfinite(amount) && in_bracket(amount, row.lower, row.upper);
     };
     const AeicRow* row = scan_two_pass(
         schedule, date, r->aeic_pay_periods, [&](const AeicRow& row) { return row.status == key; }, fits);

@@ -100,6 +100,8 @@ int64_t StateOther_Calc(STATEOTHER_STRUC* other) {
     // The premium is figured on the annualized wages and brought back to the
     // period; without a positive period count nothing is withheld.
     const double annual_wages = static_cast<double>(other->pay_periods) * other->other_wages;
+    // Wages that give no finite annual amount are reported as an error.
+    if (!std::isfinite(annual_wages)) return 0;
     const double premium =
         on_or_after(other->check_year, other->check_month, kLongTermCareYear, kLongTermCareMonth)
             ? kLongTermCareRate * annual_wages

@@ -109,6 +109,7 @@ TEST(WashingtonLongTermCare, Premium) {
         {"negative pay periods: nothing withheld", 56, 1, 7, 2026, -26, 2000, 0, 0.00},
         {"another levy kind: not recognised", 56, 2, 7, 2026, 26, 2000, 1, 0.00},
         {"another state: not recognised", 53, 1, 7, 2026, 26, 2000, 1, 0.00},
+        {"wages too large to annualize: an error, nothing withheld", 56, 1, 7, 2026, 52, 1e308, 1, 0.00},
     };
     for (const Case& c : cases) {
         STATEOTHER_STRUC r{};
