@@ -150,7 +150,11 @@ def replace_block(text, block):
 
 
 def main(script, data_path, periods, bound_rule, allowance_rule):
-    block = generate(script, data_path, periods, bound_rule, allowance_rule)
+    return run(script, generate(script, data_path, periods, bound_rule, allowance_rule))
+
+
+def run(script, block):
+    """The command line of a generator: print, write or check a finished block."""
     args = sys.argv[1:]
     if not args:
         sys.stdout.write(block)

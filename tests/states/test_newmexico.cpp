@@ -43,10 +43,27 @@ const Paycheck kPaychecks[] = {
     {"status 12 is withheld as single: 82.50 + 3.2 % x (20,075 - 13,550) = 291.30", 2026, 12, 1, 0, 20075.0, 291.30,
      0.032},
     {"allowances take nothing off (no allowance amount): as head of household", 2026, 2, 1, 5, 20075.0, 120.0, 0.032},
-    // Per-frequency tables (derived rows), hand arithmetic: weekly single
-    // bounds 13,550 / 52 = 260.58 -> 261, 20,550 / 52 = 395.19 -> 395; base at
-    // 261: 1.5 % x (261 - 155) = 1.59.
-    {"weekly 2026 single: 1.59 + 3.2 % x (300 - 261) = 2.84", 2026, 0, 52, 0, 300.0, 2.84, 0.032},
+    // Per-frequency tables of FYI-104 2026 as printed: hand arithmetic on the
+    // printed row (floor, tax at the floor, rate).
+    {"FYI-104 2026 weekly single, over 261: 1.59 + 3.2 % x (300 - 261) = 2.84", 2026, 0, 52, 0, 300.0, 2.84, 0.032},
+    {"FYI-104 2026 weekly single, over 1,434: 52.24 + 4.9 % x 66 = 55.47", 2026, 0, 52, 0, 1500.0, 55.47, 0.049},
+    {"FYI-104 2026 biweekly head of household, over 2,388: 66.88 + 4.7 % x 112 = 72.14", 2026, 2, 26, 0, 2500.0,
+     72.14, 0.047},
+    {"FYI-104 2026 semimonthly single, over 856: 12.77 + 3.2 % x 144 = 17.38", 2026, 0, 24, 0, 1000.0, 17.38, 0.032},
+    {"FYI-104 2026 monthly married, over 4,758: 112.67 + 4.3 % x 242 = 123.08", 2026, 1, 12, 0, 5000.0, 123.08,
+     0.043},
+    {"FYI-104 2026 quarterly single: at the floor 3,388 the printed 20.63", 2026, 0, 4, 0, 3388.0, 20.63, 0.032},
+    {"FYI-104 2026 semiannual married, over 58,050: 2,044.50 + 4.9 % x 1,950 = 2,140.05", 2026, 1, 2, 0, 60000.0,
+     2140.05, 0.049},
+    // Per-frequency rows of 2023-2025, derived by the rule of the printed 2026
+    // tables (bounds to the dollar, bases = annual base / periods to the cent);
+    // hand arithmetic.
+    {"2025 weekly single: 13,000 / 52 = 250, base 82.50 / 52 = 1.59; 1.59 + 3.2 % x 50 = 3.19", 2025, 0, 52, 0, 300.0,
+     3.19, 0.032},
+    {"2024 monthly married: 38,600 / 12 -> 3,217, base 768 / 12 = 64; 64 + 4.9 % x 783 = 102.37", 2024, 1, 12, 0,
+     4000.0, 102.37, 0.049},
+    {"2023 biweekly head of household: 26,400 / 26 -> 1,015, base 392 / 26 -> 15.08; 15.08 + 4.7 % x 186 = 23.82",
+     2023, 2, 26, 0, 1201.0, 23.82, 0.047},
     {"daily (365), no daily table: (82.50 + 3.2 % x (365 x 50 - 13,550)) / 365 = 0.64", 2026, 0, 365, 0, 50.0, 0.64,
      0.032},
 };
@@ -124,9 +141,10 @@ TEST(NewMexico, SupplementalWages) {
     }
 }
 
-// Each derived table gives, to a few cents, what the published annual table
-// gives for the same annual wages.
-TEST(NewMexico, DerivedTablesFollowTheAnnualOnes) {
+// Each per-frequency table (printed or derived) gives, to a few cents, what the
+// annual table gives for the same annual wages: its bounds move by at most half
+// a dollar and its bases by half a cent.
+TEST(NewMexico, PerFrequencyTablesFollowTheAnnualOnes) {
     for (int64_t year : {2023, 2024, 2025, 2026}) {
         for (int64_t status : {0, 1, 2}) {
             for (int64_t periods : {52, 26, 24, 12, 4, 2}) {
@@ -140,6 +158,49 @@ TEST(NewMexico, DerivedTablesFollowTheAnnualOnes) {
                 }
             }
         }
+    }
+}
+
+// Rows transcribed from the per-frequency tables of FYI-104 2026 (over, but not
+// over, tax at the floor, rate), among them bounds and bases where the annual
+// amount divided by the periods ends in a half (2,387.50; 2,012.50; 20.625;
+// 6.875), which the printed tables round up.
+TEST(NewMexico, PrintedTablesOf2026) {
+    struct Printed {
+        int64_t status;
+        int64_t pay_periods;
+        double lower;
+        double upper;
+        double base;
+        double rate;
+    } printed[] = {
+        {0, 52, 155.0, 261.0, 0.0, 0.015},        // weekly single
+        {0, 52, 1434.0, 4193.0, 52.24, 0.049},
+        {1, 52, 6367.0, 0.0, 281.23, 0.059},      // weekly married, top bracket
+        {2, 26, 1426.0, 2041.0, 25.54, 0.043},    // biweekly head of household
+        {2, 26, 2388.0, 3772.0, 66.88, 0.047},    //   62,075 / 26 = 2,387.50
+        {1, 24, 13796.0, 0.0, 609.33, 0.059},     // semimonthly married, top bracket
+        {0, 12, 1129.0, 1713.0, 6.88, 0.032},     // monthly single: 82.50 / 12 = 6.875
+        {1, 12, 9675.0, 27592.0, 340.75, 0.049},  // monthly married
+        {0, 4, 2013.0, 3388.0, 0.0, 0.015},       // quarterly single: 8,050 / 4 = 2,012.50
+        {0, 4, 3388.0, 5138.0, 20.63, 0.032},     //   82.50 / 4 = 20.625
+        {2, 2, 6038.0, 10038.0, 0.0, 0.015},      // semiannual head of household
+        {2, 2, 163538.0, 0.0, 7312.0, 0.059},     //   top bracket
+    };
+    for (const Printed& want : printed) {
+        const StateBracketRow* found = nullptr;
+        for (const StateBracketRow* row = nmwh; row->start_date.month != 0; ++row) {
+            if (row->start_date.year == 2026 && row->status == want.status && row->pay_periods == want.pay_periods &&
+                row->lower == want.lower) {
+                found = row;
+            }
+        }
+        ASSERT_NE(found, nullptr) << "status " << want.status << " pay periods " << want.pay_periods << " over "
+                                  << want.lower;
+        EXPECT_EQ(found->upper, want.upper) << want.lower;
+        EXPECT_EQ(found->base, want.base) << want.lower;
+        EXPECT_EQ(found->rate, want.rate) << want.lower;
+        EXPECT_EQ(found->allowance_amount, 0.0) << want.lower;
     }
 }
 
@@ -167,11 +228,23 @@ TEST(NewMexico, Exports) {
     txl5_test::expect_data_objects({"nmwh", "supplemental_nm"});
 }
 
-const int kNmwhBrackets = txl5_test::register_bracket_table([] {
-    txl5_test::BracketTable t;
-    t.name = "nmwh";
-    t.rows = txl5_test::bracket_rows(nmwh);
-    return t;
-});
+// The annual schedules add up to the cent. A per-frequency base is the annual
+// base divided by the periods, to the cent, over bounds rounded to dollars, so
+// it may differ from the arithmetic over the rounded bounds by up to the rate
+// times a dollar.
+int register_nmwh(bool annual, const char* name) {
+    return txl5_test::register_bracket_table([=] {
+        txl5_test::BracketTable t;
+        t.name = name;
+        t.bound_rounding = annual ? 0.0 : 1.0;
+        for (const txl5_test::ScheduleRow& row : txl5_test::bracket_rows(nmwh)) {
+            if ((row.pay_periods == 1) == annual) t.rows.push_back(row);
+        }
+        return t;
+    });
+}
+
+const int kNmwhAnnualBrackets = register_nmwh(true, "nmwh annual");
+const int kNmwhPeriodBrackets = register_nmwh(false, "nmwh per frequency");
 
 }  // namespace
