@@ -13,6 +13,7 @@
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
+#include "states/allowancebrackets.h"
 
 // Annual schedules: status 0 single, 1 married; the allowance is the annual
 // value of one W-4MN allowance.
@@ -87,17 +88,8 @@ constexpr int64_t kStatusAsSingle = 12;
 // allowances, the annual tax then divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, double supplemental) {
-    const int64_t periods = state.state_pay_periods;
-    const double allowances = static_cast<double>(state.state_allowances);
-    const double wages = state.state_wages;
-    return txl5::bracket_tax(
-        mnwh, date, periods, [status](const StateBracketRow& row) { return row.status == status; },
-        [&](const StateBracketRow& row, bool annual) {
-            const double deduction = allowances * row.allowance_amount;
-            if (!annual) return wages - deduction + supplemental;
-            const double p = static_cast<double>(periods);
-            return p * wages + p * supplemental - deduction;
-        });
+    return txl5::allowance_bracket_tax(mnwh, date, state, status, state.state_allowances, supplemental,
+                                       txl5::Annualize::WagesThenAllowances);
 }
 
 }  // namespace

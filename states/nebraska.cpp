@@ -14,6 +14,7 @@
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
+#include "states/allowancebrackets.h"
 
 // Schedules: status 0 single, 1 married; pay periods 1 (annual), 52, 26, 24,
 // 12, 4 and 2. The annual rows are the published ones. The rows of the other
@@ -459,23 +460,14 @@ int64_t status_key(int64_t filing_status, int64_t check_year) {
     return filing_status;
 }
 
-// Tax for the period on the wages plus `supplemental`: on a schedule of the
-// employee's frequency the wages less the allowances; on the annual schedule
-// the wages times the pay periods less the annual allowances, the annual tax
-// then divided by the pay periods.
+// Tax for the period on the wages plus `supplemental`: on a row of the
+// employee's own frequency the wages less the allowances; on an annual row the
+// wages times the pay periods less the annual allowances, the annual tax then
+// divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, double supplemental) {
-    const int64_t periods = state.state_pay_periods;
-    const double allowances = static_cast<double>(state.state_allowances);
-    const double wages = state.state_wages;
-    return txl5::bracket_tax(
-        newh, date, periods, [status](const StateBracketRow& row) { return row.status == status; },
-        [&](const StateBracketRow& row, bool annual) {
-            const double deduction = allowances * row.allowance_amount;
-            if (!annual) return wages - deduction + supplemental;
-            const double p = static_cast<double>(periods);
-            return p * wages + p * supplemental - deduction;
-        });
+    return txl5::allowance_bracket_tax(newh, date, state, status, state.state_allowances, supplemental,
+                                       txl5::Annualize::WagesThenAllowances);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
+#include "states/allowancebrackets.h"
 
 // Rate tables: status 0 = A, 1 = B, 2 = C, 3 = D, 4 = E; pay periods 1
 // (annual), 52, 26, 24, 12, 4 and 2 (tools/gen_newjersey.py). The annual rows
@@ -863,33 +864,17 @@ int64_t rate_table(const STATE_WITHHOLDING_STRUC& state) {
     }
 }
 
-// Tax for the period on the wages plus `supplemental`. On a table of the
-// employee's frequency: the wages less the allowances; with `fed` given (the
-// regular wages) each such candidate row leaves the taxable wages, in cents, in
-// the federal record's aux_result. On the annual table: the per-period wages
-// less the annual allowances spread over the pay periods, at least 0, times the
-// pay periods; the annual tax is then divided by the pay periods.
+// Tax for the period on the wages plus `supplemental`: on a row of the
+// employee's own frequency the wages less the allowances, whose floored amount
+// goes to aux_result as cents when `fed` is given; on an annual row the
+// periods times the period's wages less the allowances spread over the periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t table, double supplemental,
                                               FEDERAL_WITHHOLDING_STRUC* fed) {
-    const int64_t periods = state.state_pay_periods;
-    const double allowances = static_cast<double>(state.state_allowances);
-    const double wages = state.state_wages;
-    return txl5::bracket_tax(
-        njwh, date, periods, [table](const StateBracketRow& row) { return row.status == table; },
-        [&](const StateBracketRow& row, bool annual) {
-            if (!annual) {
-                double taxable = wages - allowances * row.allowance_amount + supplemental;
-                if (taxable < 0.0) taxable = 0.0;
-                if (fed) fed->aux_result = txl5::checked_to_int64(100.0 * taxable);
-                return taxable;
-            }
-            const double spread = allowances * row.allowance_amount /
-                                  static_cast<double>(txl5::per_period_divisor(periods));
-            double per_period = wages + supplemental - spread;
-            if (per_period < 0.0) per_period = 0.0;
-            return static_cast<double>(periods) * per_period;
-        });
+    return txl5::allowance_bracket_tax(njwh, date, state, table, state.state_allowances, supplemental,
+                                       txl5::Annualize::PeriodAfterSpreadAllowances, [fed](double taxable) {
+                                           if (fed) fed->aux_result = txl5::checked_to_int64(100.0 * taxable);
+                                       });
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
+#include "states/allowancebrackets.h"
 
 // Schedules: status 0 single, 1 married, 2 head of household; pay periods 1
 // (annual), 52, 26, 24, 12, 4 and 2. The annual rows are the published ones.
@@ -912,26 +913,13 @@ int64_t status_key(int64_t filing_status, int64_t check_year) {
     return filing_status;
 }
 
-// Tax for the period on the wages plus `supplemental`. On a schedule of the
-// employee's frequency: the wages less the allowances. On the annual schedule:
-// the per-period wages less the annual allowances spread over the pay periods,
-// at least 0, times the pay periods; the annual tax is then divided by the pay
-// periods.
+// Tax for the period on the wages plus `supplemental`: on a row of the
+// employee's own frequency the wages less the allowances; on an annual row the
+// periods times the period's wages less the allowances spread over the periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, int64_t allowance_count, double supplemental) {
-    const int64_t periods = state.state_pay_periods;
-    const double allowances = static_cast<double>(allowance_count);
-    const double wages = state.state_wages;
-    return txl5::bracket_tax(
-        nmwh, date, periods, [status](const StateBracketRow& row) { return row.status == status; },
-        [&](const StateBracketRow& row, bool annual) {
-            if (!annual) return wages - allowances * row.allowance_amount + supplemental;
-            const double spread = allowances * row.allowance_amount /
-                                  static_cast<double>(txl5::per_period_divisor(periods));
-            double per_period = wages + supplemental - spread;
-            if (per_period < 0.0) per_period = 0.0;
-            return static_cast<double>(periods) * per_period;
-        });
+    return txl5::allowance_bracket_tax(nmwh, date, state, status, allowance_count, supplemental,
+                                       txl5::Annualize::PeriodAfterSpreadAllowances);
 }
 
 }  // namespace
