@@ -12,20 +12,8 @@
 #include "core/tables.h"
 #include "core/txl5.h"
 
-// The common bracket row: dates, status, pay periods, the value of one
-// allowance for a period of the row's frequency, and the bracket.
-struct StateBracketRow {
-    MDATE start_date;
-    MDATE end_date;
-    int64_t status;
-    int64_t pay_periods;  // 1 = annual
-    double allowance_amount;
-    double lower;
-    double upper;  // 0 = no ceiling
-    double base;
-    double rate;
-};
-static_assert(sizeof(StateBracketRow) == 13 * 8, "state bracket rows have 13 slots");
+// The common bracket row, keyed by the state's status code.
+using StateBracketRow = BracketRow;
 
 // Flat supplemental rate in force over a date range.
 struct SupplementalRateRow {

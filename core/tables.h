@@ -7,6 +7,23 @@
 
 #include "core/txl5.h"
 
+// The common bracket row of the federal and most state schedules: dates,
+// the schedule's status key, the pay periods it is for (1 = annual), the value
+// of one allowance for a period of that frequency, and the bracket (lower
+// inclusive, upper exclusive, upper 0 = no ceiling; base = tax at lower).
+struct BracketRow {
+    MDATE start_date;
+    MDATE end_date;
+    int64_t status;
+    int64_t pay_periods;
+    double allowance_amount;
+    double lower;
+    double upper;
+    double base;
+    double rate;
+};
+static_assert(sizeof(BracketRow) == 13 * 8, "bracket rows have 13 slots");
+
 namespace txl5 {
 
 // Whole-year count of DateDiff(a, b), computed in 128-bit arithmetic so that

@@ -2,22 +2,13 @@
 #ifndef TXL5_FEDERAL_FEDERAL_H
 #define TXL5_FEDERAL_FEDERAL_H
 
+#include "core/tables.h"
 #include "core/txl5.h"
 
-// Bracket row of the federal schedules (and of the nonresident-alien addition,
-// which carries its amount in the `base` column).
-struct FedWhRow {
-    MDATE start_date;
-    MDATE end_date;
-    int64_t status;       // filing status 0, 1, 2; +16 for a 2020 W-4 with Step 2 checked
-    int64_t pay_periods;  // 1 = annual
-    double allowance_amount;
-    double lower;
-    double upper;  // 0 = no ceiling
-    double base;
-    double rate;
-};
-static_assert(sizeof(FedWhRow) == 13 * 8, "fedwh rows have 13 slots");
+// Bracket row of the federal schedules: status is the filing status 0, 1, 2,
+// plus 16 for a 2020 W-4 with Step 2 checked. The nonresident-alien addition
+// has the same row and carries its amount in the `base` column.
+using FedWhRow = BracketRow;
 
 struct FicaRow {
     MDATE start_date;
