@@ -126,4 +126,30 @@ TEST(AdvanceEarnedIncomeCredit, WageMaximumAndAnnualRows) {
     EXPECT_DOUBLE_EQ(no_maximum.aeic_payment, 1.0);
 }
 
+// A payment found leaves aeic_error as the caller had it: only a failed
+// lookup writes the field (to 1), success never clears it.
+TEST(AdvanceEarnedIncomeCredit, ErrorFieldKeptOnSuccess) {
+    struct Case {
+        std::string why;
+        int64_t status;
+        int64_t pay_periods;
+        int64_t error_in;
+        double payment;  // from kSchedule, by hand
+    };
+    const Case cases[] = {
+        {"weekly row of key 0: fixed 10.00; error 5 kept", 0, 52, 5, 10.0},
+        {"weekly row of key 2: fixed 12.00; error 1 from an earlier call kept", 3, 52, 1, 12.0},
+        {"monthly row at 20 % of 300: 60.00; negative error kept", 2, 12, -3, 60.0},
+        {"annual row: 10 % of 26 x 300 = 780, a period 30.00; error 1 kept", 0, 26, 1, 30.0},
+    };
+    for (const Case& c : cases) {
+        AEIC_STRUC r = record(2010, c.status, c.pay_periods, 300.0);
+        r.aeic_spouse_certificate = 1;
+        r.aeic_error = c.error_in;
+        EXPECT_EQ(txl5::aeic_payment(&r, kSchedule, aeicmax), 0) << c.why;
+        EXPECT_EQ(r.aeic_error, c.error_in) << c.why;
+        EXPECT_DOUBLE_EQ(r.aeic_payment, c.payment) << c.why;
+    }
+}
+
 }  // namespace

@@ -26,7 +26,10 @@ TEST(WorkersCompensation, Assessments) {
         // Oregon workers' benefit fund: cents per hour from each side.
         {"OR 2026 40 hours at 1.0 cent", 43, 2026, 0, 0, 40, 0, 0, 0.40, 0.40},
         {"OR 2019 40 hours at 1.65 cents", 43, 2019, 0, 0, 40, 0, 0, 0.66, 0.66},
+        {"OR 2020, first year at 1.1 cents: 100 hours", 43, 2020, 0, 0, 100, 0, 0, 1.10, 1.10},
         {"OR 2022 40 hours at 1.1 cents", 43, 2022, 0, 0, 40, 0, 0, 0.44, 0.44},
+        {"OR 2023, last year at 1.1 cents: 100 hours", 43, 2023, 0, 0, 100, 0, 0, 1.10, 1.10},
+        {"OR 2024, first year at 1.0 cent: 100 hours", 43, 2024, 0, 0, 100, 0, 0, 1.00, 1.00},
         {"OR 2027 falls back to 1.65 cents", 43, 2027, 0, 0, 40, 0, 0, 0.66, 0.66},
         {"OR 37.5 hours: employee 0.375 -> 0.38, employer gets the rest of 0.75", 43, 2026, 0, 0, 37.5, 0, 0, 0.38,
          0.37},

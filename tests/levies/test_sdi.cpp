@@ -49,6 +49,14 @@ const Case kCases[] = {
     {"NJ employer base used up", 72, kNJ, {4, 1, 2026}, 26, 1000, 45000, 0, 0.012, 0, 1.90, 0.00},
     {"NJ employee rate override 0.5 % from version 72", 72, kNJ, {4, 1, 2026}, 26, 1000, 0, 0.005, 0, 0, 5.00, 0.00},
     {"NJ override ignored at version 71", 71, kNJ, {4, 1, 2026}, 26, 1000, 0, 0.005, 0, 0, 1.90, -1},
+    // Only a positive rate replaces the table's.
+    {"NJ negative rate given: table 0.19 % applies", 72, kNJ, {4, 1, 2026}, 26, 1000, 0, -0.005, 0, 0, 1.90, 0.00},
+    {"NJ zero rate given: table 0.19 % applies", 72, kNJ, {4, 1, 2026}, 26, 1000, 0, 0.0, 0, 0, 1.90, 0.00},
+    {"CA negative rate given: table 1.3 % applies", 73, kCA, {2, 13, 2026}, 52, 1000, 0, -0.013, 0, 1, 13.00, 0.00},
+    {"NY negative rate given: table 0.5 % of 100, under the 0.60 cap", 73, kNY, {5, 1, 2026}, 52, 100, 0, -1.0, 0, 1,
+     0.50, 0.00},
+    {"RI smallest positive rate replaces the table's: 0.01 % of 1000", 72, kRI, {6, 1, 2026}, 52, 1000, 0, 0.0001, 0,
+     1, 0.10, 0.00},
     // Hawaii: 0.5 % of wages up to the maximum weekly wage, brought to the period.
     {"HI 2026 weekly maximum deduction 7.50 (DLIR 2026)", 73, kHI, {3, 6, 2026}, 52, 2000, 0, 0, 0, 1, 7.50, 0.00},
     {"HI 2025 weekly maximum deduction 7.21 (DLIR 2025)", 73, kHI, {3, 6, 2025}, 52, 2000, 0, 0, 0, 1, 7.21, 0.00},
@@ -60,6 +68,18 @@ const Case kCases[] = {
     {"HI negative pay periods: as none", 73, kHI, {3, 6, 2026}, -1, 100000, 0, 0, 0, 1, 390.05, 0.00},
     {"HI below version 73: the weekly wage acts as a year-to-date base", 71, kHI, {3, 6, 2026}, 52, 1000, 1500, 0, 0,
      0, 0.00, -1},
+    // Hawaii's per-period rule starts above version 72: at 72 exactly the
+    // weekly wage still caps the year's wages (and the missing employer row
+    // already reports error 1).
+    {"HI version 72: 500.21 left of 1500.21 year to date, 2.50105 -> 2.50", 72, kHI, {3, 6, 2026}, 52, 1000, 1000, 0,
+     0, 1, 2.50, 0.00},
+    {"HI version 73, same paycheck: no year-to-date cap, 5.00", 73, kHI, {3, 6, 2026}, 52, 1000, 1000, 0, 0, 1, 5.00,
+     0.00},
+    {"HI version 72 biweekly 2500: capped at 1500.21, 7.50", 72, kHI, {3, 6, 2026}, 26, 2500, 0, 0, 0, 1, 7.50, 0.00},
+    {"HI version 73 biweekly 2500: under 2 x 1500.21, 12.50", 73, kHI, {3, 6, 2026}, 26, 2500, 0, 0, 0, 1, 12.50,
+     0.00},
+    {"HI version 72 year-to-date at the weekly wage: 0", 72, kHI, {3, 6, 2026}, 52, 1000, 1500.21, 0, 0, 1, 0.00,
+     0.00},
     // Puerto Rico: 0.6 % of the first 9,000 in 2026, no base in 2025.
     {"PR 2026: 500 left of 9,000", 71, kPR, {7, 1, 2026}, 52, 1000, 8500, 0, 0, 0, 3.00, -1},
     {"PR 2025: no base", 71, kPR, {7, 1, 2025}, 52, 1000, 8500, 0, 0, 0, 6.00, -1},

@@ -64,6 +64,13 @@ const Case kPaychecks[] = {
     {"published 2024 married base: taxable 211550 owes 13919", 2024, 1, 1, 0, 219500.0, 13919.00, 0.065},
     {"2024 weekly married: 1308.60 in 267-1551, 11.54 + 0.055 x 1041.60", 2024, 1, 52, 2, 1500.0, 68.83, 0.055},
     {"a 2027 check uses the 2026 rows through the retry", 2027, 0, 52, 1, 1000.0, 42.13, 0.054},
+    // 2025 checks in the top bracket: the 2025 weekly schedule sends the whole
+    // annual taxable wage (weekly taxable x 52) to the 2025 high-income bands.
+    {"2025 weekly single 30000: 29857.70 from 20722, 0.1045 x 1552600.40 / 52", 2025, 0, 52, 0, 30000.0, 3120.13,
+     0.1045},
+    {"2025 weekly single 100000: 0.111 x 5192600.40 / 52 = 11084.2047", 2025, 0, 52, 0, 100000.0, 11084.20, 0.1045},
+    {"2025 weekly married 50000: 49847.10 from 41449, 0.1045 x 2592049.20 / 52 = 5209.02", 2025, 1, 52, 0, 50000.0,
+     5209.02, 0.1045},
 };
 
 TEST(NewYork, Paychecks) {
@@ -75,6 +82,51 @@ TEST(NewYork, Paychecks) {
         EXPECT_DOUBLE_EQ(r.state.state_tax, c.state_tax) << c.why;
         EXPECT_DOUBLE_EQ(r.state.state_rate_used, c.rate_used) << c.why;
         EXPECT_EQ(r.state.state_table_year, 1999) << c.why << ": table-date fields are not written";
+    }
+}
+
+// State pay periods that are not a count (0, negative) with positive wages: no
+// schedule has such a frequency, so the annual rows are taken on periods x
+// wages, and the annual tax stands undivided (divided by 1). Negative
+// allowances raise the taxable wages so the undivided amount shows.
+TEST(NewYork, PayPeriodsBelowOne) {
+    struct PeriodCase {
+        std::string why;
+        int64_t pay_periods, allowances;
+        double wages, supplemental, state_tax, rate_used, supplemental_tax;
+    };
+    const PeriodCase cases[] = {
+        {"-52: -52000 - 7400 is floored at 0", -52, 0, 1000.0, 0.0, 0.00, 0.039, 0.00},
+        {"0: 0 x 1000 - 7400 is floored at 0", 0, 0, 1000.0, 0.0, 0.00, 0.039, 0.00},
+        {"0, -20 allowances: 20000 - 7400 = 12600, 472 + 0.0515 x 900 undivided", 0, -20, 1000.0, 0.0, 518.35, 0.0515,
+         0.00},
+        {"-52, -100 allowances: 100000 - 7400 - 52000 = 40600, 586 + 0.054 x 26700 undivided", -52, -100, 1000.0, 0.0,
+         2027.80, 0.054, 0.00},
+        {"0, -2000 allowances, top bracket: 2000000 - 7400 = 1992600 x 0.1045 undivided", 0, -2000, 1000.0, 0.0,
+         208226.70, 0.1045, 0.00},
+        {"-52 aggregate: +26000 more gives 66600, 586 + 0.054 x 52700 = 3431.80, less 2027.80", -52, -100, 1000.0,
+         -500.0, 2027.80, 0.054, 1404.00},
+        {"0 aggregate: 0 x 500 adds nothing", 0, -20, 1000.0, 500.0, 518.35, 0.0515, 0.00},
+    };
+    for (const auto& c : cases) {
+        Records r = paycheck(2026, 0, c.pay_periods, c.allowances, c.wages);
+        r.state.state_supp_aggregate = 1;
+        r.state.state_supplemental_wages = c.supplemental;
+        EXPECT_EQ(TXL5_Calc(1, &r.fed, &r.state), 0) << c.why;
+        EXPECT_EQ(r.state.state_error, 0) << c.why;
+        EXPECT_TRUE(std::isfinite(r.state.state_tax)) << c.why;
+        EXPECT_DOUBLE_EQ(r.state.state_tax, c.state_tax) << c.why;
+        EXPECT_DOUBLE_EQ(r.state.state_rate_used, c.rate_used) << c.why;
+        EXPECT_DOUBLE_EQ(r.state.state_supplemental_tax, c.supplemental_tax) << c.why;
+    }
+    // Flat supplemental tax does not depend on the period count.
+    for (int64_t pay_periods : {0, -52}) {
+        Records r = paycheck(2026, 0, pay_periods, 0, 1000.0);
+        r.state.state_supp_aggregate = 0;
+        r.state.state_supplemental_wages = 1000.0;
+        EXPECT_EQ(TXL5_Calc(1, &r.fed, &r.state), 0) << pay_periods;
+        EXPECT_DOUBLE_EQ(r.state.state_tax, 0.00) << pay_periods;
+        EXPECT_DOUBLE_EQ(r.state.state_supplemental_tax, 117.00) << pay_periods;
     }
 }
 
