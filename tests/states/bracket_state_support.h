@@ -46,6 +46,34 @@ struct StatePaycheck {
     int64_t run() { return TXL5_Calc(1, &fed, &state); }
 };
 
+// One row of a state's paycheck table: the paycheck and what it must withhold.
+struct BracketPaycheck {
+    std::string why;  // where the expected amount comes from
+    int64_t year;
+    int64_t status;
+    int64_t pay_periods;
+    int64_t allowances;
+    double wages;
+    double state_tax;  // after the driver's rounding to cents
+    double rate_used;
+};
+
+// Runs each paycheck through the driver: it succeeds with the expected tax and
+// rate, on a row of the paycheck's year (every row starts on 1 January).
+template <size_t N>
+void expect_paychecks(int64_t state_code, const BracketPaycheck (&paychecks)[N]) {
+    for (const BracketPaycheck& c : paychecks) {
+        StatePaycheck p(state_code, c.year, c.status, c.pay_periods, c.allowances, c.wages);
+        EXPECT_EQ(p.run() & 8, 0) << c.why;
+        EXPECT_EQ(p.state.state_error, 0) << c.why;
+        EXPECT_DOUBLE_EQ(p.state.state_tax, c.state_tax) << c.why;
+        EXPECT_DOUBLE_EQ(p.state.state_rate_used, c.rate_used) << c.why;
+        EXPECT_EQ(p.state.state_table_year, c.year) << c.why;
+        EXPECT_EQ(p.state.state_table_month, 1) << c.why;
+        EXPECT_EQ(p.state.state_table_day, 1) << c.why;
+    }
+}
+
 // The state tax of a paycheck through the driver (rounded to cents there).
 inline double state_tax_of(int64_t state_code, int64_t year, int64_t status, int64_t pay_periods,
                            int64_t allowances, double wages) {

@@ -16,18 +16,7 @@ using txl5_test::StatePaycheck;
 
 constexpr int64_t kMinnesota = 28;
 
-struct Paycheck {
-    std::string why;  // where the expected amount comes from
-    int64_t year;
-    int64_t status;
-    int64_t pay_periods;
-    int64_t allowances;
-    double wages;
-    double state_tax;  // after the driver's rounding to cents
-    double rate_used;
-};
-
-const Paycheck kPaychecks[] = {
+const txl5_test::BracketPaycheck kPaychecks[] = {
     // Published schedules: annual wages at a bracket floor bear the printed base.
     {"2026 booklet, single: over 114,130 the tax is 6,958.25", 2026, 0, 1, 0, 114130.0, 6958.25, 0.0785},
     {"2026 booklet, single: over 207,850 the tax is 14,315.27", 2026, 0, 1, 0, 207850.0, 14315.27, 0.0985},
@@ -55,16 +44,7 @@ const Paycheck kPaychecks[] = {
 };
 
 TEST(Minnesota, Paychecks) {
-    for (const Paycheck& c : kPaychecks) {
-        StatePaycheck p(kMinnesota, c.year, c.status, c.pay_periods, c.allowances, c.wages);
-        EXPECT_EQ(p.run() & 8, 0) << c.why;
-        EXPECT_EQ(p.state.state_error, 0) << c.why;
-        EXPECT_DOUBLE_EQ(p.state.state_tax, c.state_tax) << c.why;
-        EXPECT_DOUBLE_EQ(p.state.state_rate_used, c.rate_used) << c.why;
-        EXPECT_EQ(p.state.state_table_year, c.year) << c.why;
-        EXPECT_EQ(p.state.state_table_month, 1) << c.why;
-        EXPECT_EQ(p.state.state_table_day, 1) << c.why;
-    }
+    txl5_test::expect_paychecks(kMinnesota, kPaychecks);
 }
 
 TEST(Minnesota, ACheckAfterTheNewestRowsUsesThePreviousYear) {

@@ -16,18 +16,7 @@ using txl5_test::StatePaycheck;
 
 constexpr int64_t kNebraska = 32;
 
-struct Paycheck {
-    std::string why;  // where the expected amount comes from
-    int64_t year;
-    int64_t status;
-    int64_t pay_periods;
-    int64_t allowances;
-    double wages;
-    double state_tax;  // after the driver's rounding to cents
-    double rate_used;
-};
-
-const Paycheck kPaychecks[] = {
+const txl5_test::BracketPaycheck kPaychecks[] = {
     // Published annual schedules: wages at a bracket floor bear the printed base.
     {"Circular EN 2026, single: over 75,370 the tax is 2,922.30", 2026, 0, 1, 0, 75370.0, 2922.30, 0.046},
     {"Circular EN 2026, married: over 62,530 the tax is 2,018.75", 2026, 1, 1, 0, 62530.0, 2018.75, 0.0448},
@@ -53,14 +42,7 @@ const Paycheck kPaychecks[] = {
 };
 
 TEST(Nebraska, Paychecks) {
-    for (const Paycheck& c : kPaychecks) {
-        StatePaycheck p(kNebraska, c.year, c.status, c.pay_periods, c.allowances, c.wages);
-        EXPECT_EQ(p.run() & 8, 0) << c.why;
-        EXPECT_EQ(p.state.state_error, 0) << c.why;
-        EXPECT_DOUBLE_EQ(p.state.state_tax, c.state_tax) << c.why;
-        EXPECT_DOUBLE_EQ(p.state.state_rate_used, c.rate_used) << c.why;
-        EXPECT_EQ(p.state.state_table_year, c.year) << c.why;
-    }
+    txl5_test::expect_paychecks(kNebraska, kPaychecks);
 }
 
 TEST(Nebraska, OldStatusCodesBefore2007AreNotTranslated) {

@@ -16,18 +16,7 @@ using txl5_test::StatePaycheck;
 
 constexpr int64_t kNewMexico = 36;
 
-struct Paycheck {
-    std::string why;  // where the expected amount comes from
-    int64_t year;
-    int64_t status;
-    int64_t pay_periods;
-    int64_t allowances;
-    double wages;
-    double state_tax;  // after the driver's rounding to cents
-    double rate_used;
-};
-
-const Paycheck kPaychecks[] = {
+const txl5_test::BracketPaycheck kPaychecks[] = {
     // Published annual tables (FYI-104): wages at a bracket floor bear the printed base.
     {"FYI-104 2026, head of household: over 327,075 the tax is 14,624", 2026, 2, 1, 0, 327075.0, 14624.0, 0.059},
     {"FYI-104 2026, single: over 218,050 the tax is 9,748", 2026, 0, 1, 0, 218050.0, 9748.0, 0.059},
@@ -69,14 +58,7 @@ const Paycheck kPaychecks[] = {
 };
 
 TEST(NewMexico, Paychecks) {
-    for (const Paycheck& c : kPaychecks) {
-        StatePaycheck p(kNewMexico, c.year, c.status, c.pay_periods, c.allowances, c.wages);
-        EXPECT_EQ(p.run() & 8, 0) << c.why;
-        EXPECT_EQ(p.state.state_error, 0) << c.why;
-        EXPECT_DOUBLE_EQ(p.state.state_tax, c.state_tax) << c.why;
-        EXPECT_DOUBLE_EQ(p.state.state_rate_used, c.rate_used) << c.why;
-        EXPECT_EQ(p.state.state_table_year, c.year) << c.why;
-    }
+    txl5_test::expect_paychecks(kNewMexico, kPaychecks);
 }
 
 TEST(NewMexico, AtMostThreeAllowancesAfter22May2018) {
