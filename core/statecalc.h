@@ -11,6 +11,7 @@
 #include "core/numeric.h"
 #include "core/tables.h"
 #include "core/txl5.h"
+#include "core/versions.h"
 
 // The common bracket row, keyed by the state's status code.
 using StateBracketRow = BracketRow;
@@ -28,8 +29,11 @@ namespace txl5 {
 constexpr int64_t kStateNoRow = 1;                // result bit: no bracket row
 constexpr int64_t kStateNoSupplementalRate = 64;  // result bit: no flat supplemental rate
 constexpr int64_t kStateErrorNoRow = 1;           // state_error: no bracket row
-// Supplemental fields exist in state records of a layout newer than 144.
-constexpr int64_t kStateSupplementalVersion = 144;
+// state_supp_aggregate, in the states that offer both supplemental methods:
+// 1 taxes supplemental wages together with the regular wages, 0 at the flat
+// rate; any other value computes neither.
+constexpr int64_t kSuppAggregate = 1;
+constexpr int64_t kSuppFlat = 0;
 // Year written to state_table_year when no bracket row is used.
 constexpr int64_t kNoTableYear = 2017;
 
@@ -80,20 +84,24 @@ struct BracketTax {
 // to annualize, or not a number) fit no bracket, so the scan fails rather
 // than produce an infinite tax. On an annual row the annual tax is divided by
 // the pay periods (undivided when the count is not positive).
-template <class Row, class Keys, class Taxable>
+// `is_end` recognises the table's end row (start month 0 unless given).
+template <class Row, class Keys, class Taxable, class IsEnd = EndsAtZeroStartMonth>
 BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys,
-                            Taxable taxable_of) {
+                            Taxable taxable_of, IsEnd is_end = IsEnd()) {
     BracketTax<Row> out;
-    out.row = scan_two_pass(table, date, pay_periods, keys, [&](const Row& row, bool annual) {
-        double taxable = taxable_of(row, annual);
-        if (!std::isfinite(taxable)) return false;
-        if (taxable < 0.0) taxable = 0.0;
-        if (!in_bracket(taxable, row.lower, row.upper)) return false;
-        out.tax = row.base + row.rate * (taxable - row.lower);
-        if (annual) out.tax /= static_cast<double>(per_period_divisor(pay_periods));
-        out.annual = annual;
-        return true;
-    });
+    out.row = scan_two_pass(
+        table, date, pay_periods, keys,
+        [&](const Row& row, bool annual) {
+            double taxable = taxable_of(row, annual);
+            if (!std::isfinite(taxable)) return false;
+            if (taxable < 0.0) taxable = 0.0;
+            if (!in_bracket(taxable, row.lower, row.upper)) return false;
+            out.tax = row.base + row.rate * (taxable - row.lower);
+            if (annual) out.tax /= static_cast<double>(per_period_divisor(pay_periods));
+            out.annual = annual;
+            return true;
+        },
+        true, is_end);
     return out;
 }
 

@@ -2,20 +2,24 @@
 // alphabetical order of their names (1 Alabama ... 59 Wyoming).
 #include "core/statedispatch.h"
 
+#include "core/statecodes.h"
+
 namespace txl5 {
 namespace {
 
 using StateFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*);
 
+// Every state calculation but the Virgin Islands' (which also receives the
+// driver's call type: see run_state).
 StateFunction state_function(int64_t state_code) {
     switch (state_code) {
-        case 6: return state_ca;
-        case 28: return state_mn;
-        case 32: return state_ne;
-        case 35: return state_nj;
-        case 36: return state_nm;
-        case 37: return state_ny;
-        case 39: return state_nd;
+        case kCalifornia: return state_ca;
+        case kMinnesota: return state_mn;
+        case kNebraska: return state_ne;
+        case kNewJersey: return state_nj;
+        case kNewMexico: return state_nm;
+        case kNewYork: return state_ny;
+        case kNorthDakota: return state_nd;
         default: return nullptr;
     }
 }
@@ -26,7 +30,8 @@ StateKind state_kind(int64_t state_code) {
     switch (state_code) {
         // Alaska, Florida, Nevada, New Hampshire, South Dakota, Tennessee,
         // Texas, Washington and Wyoming tax no wages.
-        case 2: case 12: case 33: case 34: case 49: case 50: case 51: case 56: case 59:
+        case kAlaska: case kFlorida: case kNevada: case kNewHampshire: case kSouthDakota:
+        case kTennessee: case kTexas: case kWashington: case kWyoming:
             return StateKind::NoIncomeTax;
         default:
             // States whose calculation is not in this build report the

@@ -12,7 +12,10 @@ enum class StateKind {
     Unsupported,  // not a jurisdiction the library computes (state_error 3)
 };
 
+// state_error 3: the state code is not one the library computes, or the pay
+// periods (federal, or the state's for a state with an income tax) are below 1.
 constexpr int64_t kStateErrorUnsupported = 3;
+constexpr int64_t kStateErrorPayPeriods = 3;
 
 StateKind state_kind(int64_t state_code);
 

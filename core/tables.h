@@ -85,18 +85,22 @@ int64_t table_row_count(const Row* table, IsEnd is_end = IsEnd()) {
 // (its second argument is true). `keys` tests the row's other keys (status).
 // With `annual_allowed` false the second pass takes no annual row: a schedule
 // cannot be brought back to a period when the period count is not positive.
-template <class Row, class Keys, class Fits>
+// `is_end` recognises the table's end row (start month 0 unless given).
+template <class Row, class Keys, class Fits, class IsEnd = EndsAtZeroStartMonth>
 const Row* scan_two_pass(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys, Fits fits,
-                         bool annual_allowed = true) {
-    const Row* found = scan_rows(table, date, [&](const Row& row) {
-        return row.pay_periods == pay_periods && keys(row) && fits(row, false);
-    });
+                         bool annual_allowed = true, IsEnd is_end = IsEnd()) {
+    const Row* found = scan_rows(
+        table, date,
+        [&](const Row& row) { return row.pay_periods == pay_periods && keys(row) && fits(row, false); }, is_end);
     if (found) return found;
-    return scan_rows(table, date, [&](const Row& row) {
-        if (!keys(row)) return false;
-        if (row.pay_periods == pay_periods) return fits(row, false);
-        return annual_allowed && row.pay_periods == 1 && fits(row, true);
-    });
+    return scan_rows(
+        table, date,
+        [&](const Row& row) {
+            if (!keys(row)) return false;
+            if (row.pay_periods == pay_periods) return fits(row, false);
+            return annual_allowed && row.pay_periods == 1 && fits(row, true);
+        },
+        is_end);
 }
 
 // Bracket membership: lower inclusive, upper exclusive, upper 0 = no ceiling.

@@ -7,6 +7,7 @@
 #include "core/statedispatch.h"
 #include "core/tables.h"
 #include "core/txl5.h"
+#include "core/versions.h"
 #include "federal/federal.h"
 
 namespace {
@@ -84,7 +85,7 @@ bool lower_check_year(FEDERAL_WITHHOLDING_STRUC* fed) {
 // A tax that is not a number (from wages that are not) is a failure, not a result.
 bool federal_amounts_finite(const FEDERAL_WITHHOLDING_STRUC& fed) {
     return std::isfinite(fed.fed_tax) && std::isfinite(fed.fica_tax) && std::isfinite(fed.medicare_tax) &&
-           (fed.struc_version <= 128 || std::isfinite(fed.supplemental_fed_tax));
+           (fed.struc_version <= txl5::kFedSupplementalVersion || std::isfinite(fed.supplemental_fed_tax));
 }
 
 // Federal income tax, social security and Medicare, then the supplemental tax.
@@ -124,6 +125,13 @@ int64_t dispatch_state(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_
 // The state calculation, retried once with the previous year's tables from a
 // clean state tax.
 void state_part(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, int64_t* flags) {
+    // A state income tax is withheld per pay period: without a period count it
+    // cannot be computed, and no earlier year's tables would change that.
+    if (txl5::state_kind(state->state_code) == txl5::StateKind::Calculated && state->state_pay_periods < 1) {
+        state->state_error = txl5::kStateErrorPayPeriods;
+        *flags |= kStateFailed;
+        return;
+    }
     if (dispatch_state(call_type, fed, state) == 0) return;
     *flags |= kStateFailed;
     if (!lower_check_year(fed)) return;
@@ -142,6 +150,8 @@ double net_less_target(const FEDERAL_WITHHOLDING_STRUC& fed, const STATE_WITHHOL
 }  // namespace
 
 int64_t TXL5_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
+    // Without both records there is nothing to read or write: both parts fail.
+    if (!fed || !state) return kFederalFailed | kStateFailed;
     const CheckDate saved_date = read_date(*fed);
     fed->fed_tax = 0.0;
     fed->fica_tax = 0.0;

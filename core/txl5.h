@@ -8,21 +8,35 @@
 #ifndef TXL5_TXL5_H
 #define TXL5_TXL5_H
 
+// The header compiles as C (C11) as well as C++: a C caller gets the records
+// (as typedef names) and the entry points with plain names; the entry points
+// whose symbols encode their argument types are C++ only.
+#ifdef __cplusplus
 #include <cstddef>
 #include <cstdint>
+#define TXL5_STATIC_ASSERT(condition, message) static_assert(condition, message)
+#define TXL5_BEGIN_C extern "C" {
+#define TXL5_END_C }
+#else
+#include <stddef.h>
+#include <stdint.h>
+#define TXL5_STATIC_ASSERT(condition, message) _Static_assert(condition, message)
+#define TXL5_BEGIN_C
+#define TXL5_END_C
+#endif
 
 #define TXL5_EXPORT __attribute__((visibility("default")))
 
 // A date: month (1-12), day (1-31), year (four digits).
-struct MDATE {
+typedef struct MDATE {
     int64_t month;
     int64_t day;
     int64_t year;
-};
-static_assert(sizeof(MDATE) == 24, "MDATE is three int64");
+} MDATE;
+TXL5_STATIC_ASSERT(sizeof(MDATE) == 24, "MDATE is three int64");
 
 // Federal record: federal income tax, social security, Medicare, supplemental.
-struct FEDERAL_WITHHOLDING_STRUC {
+typedef struct FEDERAL_WITHHOLDING_STRUC {
     int64_t struc_version;          // 1
     int64_t aux_result;             // 2  scratch value some state and local calculations leave
     int64_t fed_status;             // 3  0 ok, 1 no federal row, 100 local gross-up exhausted
@@ -60,12 +74,12 @@ struct FEDERAL_WITHHOLDING_STRUC {
     double w4_deductions;           // 35 (version > 164)
     int64_t nonresident_alien;      // 36 (version > 164)
     double fed_marginal_rate;       // 37
-};
+} FEDERAL_WITHHOLDING_STRUC;
 
 #define TXL5_SLOT(type, field, slot) \
-    static_assert(offsetof(type, field) == ((slot)-1) * 8, #type "." #field " is slot " #slot)
+    TXL5_STATIC_ASSERT(offsetof(type, field) == ((slot)-1) * 8, #type "." #field " is slot " #slot)
 
-static_assert(sizeof(FEDERAL_WITHHOLDING_STRUC) == 37 * 8, "federal record has 37 slots");
+TXL5_STATIC_ASSERT(sizeof(FEDERAL_WITHHOLDING_STRUC) == 37 * 8, "federal record has 37 slots");
 TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, struc_version, 1);
 TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, aux_result, 2);
 TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, fed_status, 3);
@@ -105,7 +119,7 @@ TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, nonresident_alien, 36);
 TXL5_SLOT(FEDERAL_WITHHOLDING_STRUC, fed_marginal_rate, 37);
 
 // State record: the income tax of one state, DC or territory.
-struct STATE_WITHHOLDING_STRUC {
+typedef struct STATE_WITHHOLDING_STRUC {
     int64_t struc_version;                  // 1
     int64_t state_error;                    // 2  0 ok, 1 no row, 3 unsupported, 2/4 state-specific
     int64_t state_code;                     // 3
@@ -157,9 +171,9 @@ struct STATE_WITHHOLDING_STRUC {
     int64_t reserved_49;                    // 49
     int64_t reserved_50;                    // 50
     double state_rate_used;                 // 51
-};
+} STATE_WITHHOLDING_STRUC;
 
-static_assert(sizeof(STATE_WITHHOLDING_STRUC) == 51 * 8, "state record has 51 slots");
+TXL5_STATIC_ASSERT(sizeof(STATE_WITHHOLDING_STRUC) == 51 * 8, "state record has 51 slots");
 TXL5_SLOT(STATE_WITHHOLDING_STRUC, struc_version, 1);
 TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_error, 2);
 TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_code, 3);
@@ -213,15 +227,15 @@ TXL5_SLOT(STATE_WITHHOLDING_STRUC, reserved_50, 50);
 TXL5_SLOT(STATE_WITHHOLDING_STRUC, state_rate_used, 51);
 
 // Table-value query record.
-struct TXL5_TABLE_INFO {
+typedef struct TXL5_TABLE_INFO {
     int64_t info_reserved;  // 1  neither read nor written
     int64_t info_month;     // 2
     int64_t info_day;       // 3
     int64_t info_year;      // 4
     int64_t info_item;      // 5  1 = social security wage base
     double info_value;      // 6  out; 0.0 when none
-};
-static_assert(sizeof(TXL5_TABLE_INFO) == 6 * 8, "table query record has 6 slots");
+} TXL5_TABLE_INFO;
+TXL5_STATIC_ASSERT(sizeof(TXL5_TABLE_INFO) == 6 * 8, "table query record has 6 slots");
 TXL5_SLOT(TXL5_TABLE_INFO, info_reserved, 1);
 TXL5_SLOT(TXL5_TABLE_INFO, info_month, 2);
 TXL5_SLOT(TXL5_TABLE_INFO, info_day, 3);
@@ -230,17 +244,18 @@ TXL5_SLOT(TXL5_TABLE_INFO, info_item, 5);
 TXL5_SLOT(TXL5_TABLE_INFO, info_value, 6);
 
 // ---- Library information ----------------------------------------------------
-extern "C" {
-TXL5_EXPORT double TXL5_Version();
-TXL5_EXPORT double TXL5_Table_Version();
+TXL5_BEGIN_C
+TXL5_EXPORT double TXL5_Version(void);
+TXL5_EXPORT double TXL5_Table_Version(void);
 TXL5_EXPORT int64_t TXL5_Get_Table_Info(TXL5_TABLE_INFO* info);
-}
-TXL5_EXPORT int64_t TXL5_Get_Build_Info(char* buffer);
-TXL5_EXPORT int64_t local_TXL5_Get_Table_Info(TXL5_TABLE_INFO* info);
-
 // A NUL-terminated ownership notice of 49 bytes, and the version string.
 TXL5_EXPORT extern const char copyright[49];
 TXL5_EXPORT extern const char* const library_version;
+TXL5_END_C
+
+#ifdef __cplusplus
+TXL5_EXPORT int64_t TXL5_Get_Build_Info(char* buffer);
+TXL5_EXPORT int64_t local_TXL5_Get_Table_Info(TXL5_TABLE_INFO* info);
 
 // ---- Dates and rounding -----------------------------------------------------
 TXL5_EXPORT int64_t DateDiff(MDATE a, MDATE b, int64_t* years, int64_t* months, int64_t* days);
@@ -253,29 +268,75 @@ TXL5_EXPORT double reallydollarround(double x);
 TXL5_EXPORT int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed);
 TXL5_EXPORT int64_t TXL5_Federal_Supplemental(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed);
 TXL5_EXPORT double TXL5_Get_FICA_Wagebase(MDATE date);
+#endif  // __cplusplus
 
 // ---- Calculation driver -----------------------------------------------------
 // Call types: 0 federal only, 2 federal only at the employer's share, 11 net to
 // gross on regular wages, 12 net to gross on supplemental wages, any other
 // value (1 by convention) federal and state for the employee.
 // Result bits: 1 federal part failed, 8 state part failed.
-extern "C" {
+TXL5_BEGIN_C
 TXL5_EXPORT int64_t TXL5_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
-}
+TXL5_END_C
 
 // ---- State income tax: one function per state, chosen by state_code ------------
+// Each returns 0 or its failure bits (1 no bracket row, 64 no flat
+// supplemental rate; some states add codes of their own in state_error).
+#ifdef __cplusplus
+TXL5_EXPORT int64_t state_al(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ar(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_az(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
 TXL5_EXPORT int64_t state_ca(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_co(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ct(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_dc(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_de(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ga(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_hi(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ia(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_id(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_il(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_in(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ks(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ky(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_la(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ma(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_md(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_me(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_mi(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
 TXL5_EXPORT int64_t state_mn(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_mo(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ms(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_mt(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_nc(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
 TXL5_EXPORT int64_t state_ne(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
 TXL5_EXPORT int64_t state_nj(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
 TXL5_EXPORT int64_t state_nm(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
 TXL5_EXPORT int64_t state_ny(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
-TXL5_EXPORT int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_oh(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ok(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_or(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_pa(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_pr(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ri(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_sc(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_ut(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_va(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_vt(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_wi(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_wv(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_guam(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+TXL5_EXPORT int64_t state_nmi(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state);
+// The Virgin Islands' calculation also receives the driver's call type.
+TXL5_EXPORT int64_t state_virginislands(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed,
+                                        STATE_WITHHOLDING_STRUC* state);
+#endif  // __cplusplus
 
 // ---- Local taxes ----------------------------------------------------------------
 // One record under two names: the county and the local entry points pass it
 // where the other is declared.
-struct LOCAL_WITHHOLDING_STRUC {
+typedef struct LOCAL_WITHHOLDING_STRUC {
     int64_t struc_version;                   // 1  > 60 resident flag (Indiana), > 128 tax kind, > 155 supplemental, > 239 caller-configured tax
     int64_t local_error;                     // 2  out: 1 locality or rate row not found (never cleared)
     int64_t locality_code;                   // 3
@@ -305,10 +366,10 @@ struct LOCAL_WITHHOLDING_STRUC {
     int64_t reserved_27;                     // 27
     double local_supplemental_tax;           // 28 out
     double second_local_supplemental_tax;    // 29 out (Michigan)
-};
-typedef LOCAL_WITHHOLDING_STRUC COUNTY_WITHHOLDING_STRUC;
+} LOCAL_WITHHOLDING_STRUC;
+typedef struct LOCAL_WITHHOLDING_STRUC COUNTY_WITHHOLDING_STRUC;
 
-static_assert(sizeof(LOCAL_WITHHOLDING_STRUC) == 29 * 8, "local record has 29 slots");
+TXL5_STATIC_ASSERT(sizeof(LOCAL_WITHHOLDING_STRUC) == 29 * 8, "local record has 29 slots");
 TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, struc_version, 1);
 TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_error, 2);
 TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, locality_code, 3);
@@ -340,7 +401,7 @@ TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, local_supplemental_tax, 28);
 TXL5_SLOT(LOCAL_WITHHOLDING_STRUC, second_local_supplemental_tax, 29);
 
 // Locality directory query record.
-struct WITHHOLDING_TAXBODY_INFO {
+typedef struct WITHHOLDING_TAXBODY_INFO {
     int64_t reserved_1;      // 1
     int64_t reserved_2;      // 2
     int64_t state_code;      // 3
@@ -350,8 +411,8 @@ struct WITHHOLDING_TAXBODY_INFO {
     int64_t entry_count;     // 7  out
     int64_t entry_code;      // 8  out: the code shown to a user
     int64_t locality_code;   // 9  out: the code for the local record
-};
-static_assert(sizeof(WITHHOLDING_TAXBODY_INFO) == 9 * 8, "directory record has 9 slots");
+} WITHHOLDING_TAXBODY_INFO;
+TXL5_STATIC_ASSERT(sizeof(WITHHOLDING_TAXBODY_INFO) == 9 * 8, "directory record has 9 slots");
 TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, reserved_1, 1);
 TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, reserved_2, 2);
 TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, state_code, 3);
@@ -365,7 +426,7 @@ TXL5_SLOT(WITHHOLDING_TAXBODY_INFO, locality_code, 9);
 // Longest text the directory copies, with its NUL.
 #define TXL5_PROMPT_MAX 64
 
-extern "C" {
+TXL5_BEGIN_C
 TXL5_EXPORT int64_t TXL5_Calc_County(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed,
                                      STATE_WITHHOLDING_STRUC* state, COUNTY_WITHHOLDING_STRUC* county);
 TXL5_EXPORT int64_t TXL5_Calc_Local(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed,
@@ -377,7 +438,9 @@ TXL5_EXPORT int64_t TXL5_Calc_City(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC
 // Copies the display name of a state's locality into text (at most
 // TXL5_PROMPT_MAX bytes with the NUL) and returns its length; 0 when none.
 TXL5_EXPORT int64_t TXL5_Get_Prompt(WITHHOLDING_TAXBODY_INFO* info, char* text);
-}
+TXL5_END_C
+
+#ifdef __cplusplus
 // As TXL5_Get_Prompt, never writing more than `size` bytes (always
 // NUL-terminated when size > 0); returns the full length of the name so a
 // caller can retry with a larger buffer.
@@ -393,16 +456,35 @@ TXL5_EXPORT int64_t county_co(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_
                               COUNTY_WITHHOLDING_STRUC* local);
 TXL5_EXPORT int64_t county_de(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
                               COUNTY_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t county_in(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                              COUNTY_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t local_ky(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                             LOCAL_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t county_md(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                              COUNTY_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t city_mi(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                            LOCAL_WITHHOLDING_STRUC* local);
 TXL5_EXPORT int64_t city_mo(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
                             LOCAL_WITHHOLDING_STRUC* local);
 TXL5_EXPORT int64_t county_ny(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
                               COUNTY_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t county_oh(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                              COUNTY_WITHHOLDING_STRUC* local);
+TXL5_EXPORT int64_t local_pa(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
+                             COUNTY_WITHHOLDING_STRUC* local);
 // Locality directory, one per state with a list.
 TXL5_EXPORT int64_t get_al_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
 TXL5_EXPORT int64_t get_co_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
 TXL5_EXPORT int64_t get_de_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+TXL5_EXPORT int64_t get_in_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+TXL5_EXPORT int64_t get_ky_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+TXL5_EXPORT int64_t get_md_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+TXL5_EXPORT int64_t get_mi_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
 TXL5_EXPORT int64_t get_mo_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
 TXL5_EXPORT int64_t get_ny_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+TXL5_EXPORT int64_t get_oh_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+TXL5_EXPORT int64_t get_pa_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text);
+#endif  // __cplusplus
 
 // ---- Payroll levies: records and entry points -------------------------------
 // (disability, family leave, unemployment, workers' compensation, transit,
@@ -410,7 +492,7 @@ TXL5_EXPORT int64_t get_ny_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* te
 
 // State disability insurance: employee contribution and, from version 72, the
 // employer's share where the state levies one on a wage base.
-struct SDI_STRUC {
+typedef struct SDI_STRUC {
     int64_t struc_version;              // 1  > 71 rate override and employer part; > 72 Hawaii and New York rules
     int64_t sdi_error;                  // 2  out: 1 no table row
     int64_t check_month;                // 3
@@ -424,8 +506,8 @@ struct SDI_STRUC {
     double employer_sdi_rate;           // 11  > 71
     double employer_sdi_tax;            // 12  out (> 71)
     int64_t pay_periods;                // 13  Hawaii and New York rules
-};
-static_assert(sizeof(SDI_STRUC) == 13 * 8, "SDI_STRUC has 13 slots");
+} SDI_STRUC;
+TXL5_STATIC_ASSERT(sizeof(SDI_STRUC) == 13 * 8, "SDI_STRUC has 13 slots");
 TXL5_SLOT(SDI_STRUC, struc_version, 1);
 TXL5_SLOT(SDI_STRUC, sdi_error, 2);
 TXL5_SLOT(SDI_STRUC, check_month, 3);
@@ -442,7 +524,7 @@ TXL5_SLOT(SDI_STRUC, pay_periods, 13);
 
 // Paid family and medical leave. Some fields change meaning by state: see
 // levies/famleave.cpp.
-struct FAMLEAVE_STRUC {
+typedef struct FAMLEAVE_STRUC {
     int64_t struc_version;              // 1  Massachusetts only above 108
     int64_t reserved_2;                 // 2
     int64_t check_month;                // 3
@@ -457,8 +539,8 @@ struct FAMLEAVE_STRUC {
     double leave_share_2;               // 12  in: second share or flag
     double medical_employee_tax;        // 13  out (Massachusetts)
     double medical_employer_tax;        // 14  out (Massachusetts)
-};
-static_assert(sizeof(FAMLEAVE_STRUC) == 14 * 8, "FAMLEAVE_STRUC has 14 slots");
+} FAMLEAVE_STRUC;
+TXL5_STATIC_ASSERT(sizeof(FAMLEAVE_STRUC) == 14 * 8, "FAMLEAVE_STRUC has 14 slots");
 TXL5_SLOT(FAMLEAVE_STRUC, struc_version, 1);
 TXL5_SLOT(FAMLEAVE_STRUC, reserved_2, 2);
 TXL5_SLOT(FAMLEAVE_STRUC, check_month, 3);
@@ -476,7 +558,7 @@ TXL5_SLOT(FAMLEAVE_STRUC, medical_employer_tax, 14);
 
 // State unemployment insurance: employer contribution at the employer's own
 // rate, and the employee contribution a few states levy.
-struct SUI_STRUC {
+typedef struct SUI_STRUC {
     int64_t struc_version;              // 1  > 80 enables the employee contribution
     int64_t sui_error;                  // 2  out: 1 no table row
     int64_t check_month;                // 3
@@ -493,8 +575,8 @@ struct SUI_STRUC {
     double employee_sui_tax;            // 14  out (> 80)
     int64_t reserved_15;                // 15
     double sui_wage_base_used;          // 16  out
-};
-static_assert(sizeof(SUI_STRUC) == 16 * 8, "SUI_STRUC has 16 slots");
+} SUI_STRUC;
+TXL5_STATIC_ASSERT(sizeof(SUI_STRUC) == 16 * 8, "SUI_STRUC has 16 slots");
 TXL5_SLOT(SUI_STRUC, struc_version, 1);
 TXL5_SLOT(SUI_STRUC, sui_error, 2);
 TXL5_SLOT(SUI_STRUC, check_month, 3);
@@ -513,7 +595,7 @@ TXL5_SLOT(SUI_STRUC, reserved_15, 15);
 TXL5_SLOT(SUI_STRUC, sui_wage_base_used, 16);
 
 // California employment training tax.
-struct ETT_STRUC {
+typedef struct ETT_STRUC {
     int64_t struc_version;              // 1  not read
     int64_t ett_error;                  // 2  out
     int64_t check_month;                // 3
@@ -523,8 +605,8 @@ struct ETT_STRUC {
     double ett_wages;                   // 7
     double ytd_ett_wages;               // 8
     double ett_tax;                     // 9  out
-};
-static_assert(sizeof(ETT_STRUC) == 9 * 8, "ETT_STRUC has 9 slots");
+} ETT_STRUC;
+TXL5_STATIC_ASSERT(sizeof(ETT_STRUC) == 9 * 8, "ETT_STRUC has 9 slots");
 TXL5_SLOT(ETT_STRUC, struc_version, 1);
 TXL5_SLOT(ETT_STRUC, ett_error, 2);
 TXL5_SLOT(ETT_STRUC, check_month, 3);
@@ -536,7 +618,7 @@ TXL5_SLOT(ETT_STRUC, ytd_ett_wages, 8);
 TXL5_SLOT(ETT_STRUC, ett_tax, 9);
 
 // Federal unemployment tax at the employer's net rate.
-struct FUTA_STRUC {
+typedef struct FUTA_STRUC {
     int64_t struc_version;              // 1  not read
     int64_t futa_error;                 // 2  out
     int64_t check_month;                // 3
@@ -547,8 +629,8 @@ struct FUTA_STRUC {
     double ytd_futa_wages;              // 8
     double futa_rate;                   // 9  net rate
     double futa_tax;                    // 10  out
-};
-static_assert(sizeof(FUTA_STRUC) == 10 * 8, "FUTA_STRUC has 10 slots");
+} FUTA_STRUC;
+TXL5_STATIC_ASSERT(sizeof(FUTA_STRUC) == 10 * 8, "FUTA_STRUC has 10 slots");
 TXL5_SLOT(FUTA_STRUC, struc_version, 1);
 TXL5_SLOT(FUTA_STRUC, futa_error, 2);
 TXL5_SLOT(FUTA_STRUC, check_month, 3);
@@ -561,7 +643,7 @@ TXL5_SLOT(FUTA_STRUC, futa_rate, 9);
 TXL5_SLOT(FUTA_STRUC, futa_tax, 10);
 
 // Hourly workers' compensation assessment.
-struct WORKCOMP_STRUC {
+typedef struct WORKCOMP_STRUC {
     int64_t struc_version;              // 1  not read
     int64_t wc_error;                   // 2  out
     int64_t check_month;                // 3
@@ -579,8 +661,8 @@ struct WORKCOMP_STRUC {
     double wc_employer_rate;            // 15  per hour
     double wc_employee_tax;             // 16  out
     double wc_employer_tax;             // 17  out
-};
-static_assert(sizeof(WORKCOMP_STRUC) == 17 * 8, "WORKCOMP_STRUC has 17 slots");
+} WORKCOMP_STRUC;
+TXL5_STATIC_ASSERT(sizeof(WORKCOMP_STRUC) == 17 * 8, "WORKCOMP_STRUC has 17 slots");
 TXL5_SLOT(WORKCOMP_STRUC, struc_version, 1);
 TXL5_SLOT(WORKCOMP_STRUC, wc_error, 2);
 TXL5_SLOT(WORKCOMP_STRUC, check_month, 3);
@@ -600,7 +682,7 @@ TXL5_SLOT(WORKCOMP_STRUC, wc_employee_tax, 16);
 TXL5_SLOT(WORKCOMP_STRUC, wc_employer_tax, 17);
 
 // Transit payroll taxes.
-struct TT_STRUC {
+typedef struct TT_STRUC {
     int64_t struc_version;              // 1  not read
     int64_t tt_error;                   // 2  out
     int64_t check_month;                // 3
@@ -613,8 +695,8 @@ struct TT_STRUC {
     int64_t reserved_10;                // 10
     double tt_tax;                      // 11  out
     double statewide_transit_tax;       // 12  out
-};
-static_assert(sizeof(TT_STRUC) == 12 * 8, "TT_STRUC has 12 slots");
+} TT_STRUC;
+TXL5_STATIC_ASSERT(sizeof(TT_STRUC) == 12 * 8, "TT_STRUC has 12 slots");
 TXL5_SLOT(TT_STRUC, struc_version, 1);
 TXL5_SLOT(TT_STRUC, tt_error, 2);
 TXL5_SLOT(TT_STRUC, check_month, 3);
@@ -629,7 +711,7 @@ TXL5_SLOT(TT_STRUC, tt_tax, 11);
 TXL5_SLOT(TT_STRUC, statewide_transit_tax, 12);
 
 // Other state levies (Washington long-term care premium).
-struct STATEOTHER_STRUC {
+typedef struct STATEOTHER_STRUC {
     int64_t struc_version;              // 1  not read
     int64_t other_error;                // 2  out: 1 levy not recognised
     int64_t levy_kind;                  // 3  1 long-term care premium
@@ -647,8 +729,8 @@ struct STATEOTHER_STRUC {
     int64_t reserved_15;                // 15
     double other_wages;                 // 16
     double other_tax;                   // 17  out
-};
-static_assert(sizeof(STATEOTHER_STRUC) == 17 * 8, "STATEOTHER_STRUC has 17 slots");
+} STATEOTHER_STRUC;
+TXL5_STATIC_ASSERT(sizeof(STATEOTHER_STRUC) == 17 * 8, "STATEOTHER_STRUC has 17 slots");
 TXL5_SLOT(STATEOTHER_STRUC, struc_version, 1);
 TXL5_SLOT(STATEOTHER_STRUC, other_error, 2);
 TXL5_SLOT(STATEOTHER_STRUC, levy_kind, 3);
@@ -668,7 +750,7 @@ TXL5_SLOT(STATEOTHER_STRUC, other_wages, 16);
 TXL5_SLOT(STATEOTHER_STRUC, other_tax, 17);
 
 // Advance earned income credit.
-struct AEIC_STRUC {
+typedef struct AEIC_STRUC {
     int64_t struc_version;              // 1  not read
     int64_t aeic_error;                 // 2  out: 1 no schedule row (not cleared)
     int64_t aeic_month;                 // 3
@@ -680,8 +762,8 @@ struct AEIC_STRUC {
     double aeic_wages;                  // 9
     double aeic_ytd_wages;              // 10
     double aeic_payment;                // 11  in/out
-};
-static_assert(sizeof(AEIC_STRUC) == 11 * 8, "AEIC_STRUC has 11 slots");
+} AEIC_STRUC;
+TXL5_STATIC_ASSERT(sizeof(AEIC_STRUC) == 11 * 8, "AEIC_STRUC has 11 slots");
 TXL5_SLOT(AEIC_STRUC, struc_version, 1);
 TXL5_SLOT(AEIC_STRUC, aeic_error, 2);
 TXL5_SLOT(AEIC_STRUC, aeic_month, 3);
@@ -694,7 +776,7 @@ TXL5_SLOT(AEIC_STRUC, aeic_wages, 9);
 TXL5_SLOT(AEIC_STRUC, aeic_ytd_wages, 10);
 TXL5_SLOT(AEIC_STRUC, aeic_payment, 11);
 
-extern "C" {
+TXL5_BEGIN_C
 TXL5_EXPORT int64_t SDI_Calc(SDI_STRUC* sdi);
 TXL5_EXPORT int64_t FAMLEAVE_Calc(FAMLEAVE_STRUC* leave);
 TXL5_EXPORT int64_t SUI_Calc(SUI_STRUC* sui);
@@ -704,7 +786,7 @@ TXL5_EXPORT int64_t WORKCOMP_Calc(WORKCOMP_STRUC* wc);
 TXL5_EXPORT int64_t TT_Calc(TT_STRUC* tt);
 TXL5_EXPORT int64_t StateOther_Calc(STATEOTHER_STRUC* other);
 TXL5_EXPORT int64_t TXL5_AEIC_Calc(AEIC_STRUC* aeic);
-}
+TXL5_END_C
 // ---- end of payroll levies --------------------------------------------------
 
 #endif  // TXL5_TXL5_H

@@ -9,6 +9,7 @@
 #include "core/numeric.h"
 #include "core/tables.h"
 #include "core/txl5.h"
+#include "core/versions.h"
 #include "federal/federal.h"
 #include "federal/fica_medicare.h"
 
@@ -243,7 +244,7 @@ bool nonresident_alien_addition(const FEDERAL_WITHHOLDING_STRUC& fed, int64_t ke
 
 int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
     // An employee exempt from withholding: no income tax and nothing else.
-    if (fed->struc_version > 160 && fed->fed_exempt == 1) {
+    if (fed->struc_version > txl5::kFedExemptVersion && fed->fed_exempt == 1) {
         fed->fed_tax = 0.0;
         return 0;
     }
@@ -257,7 +258,7 @@ int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
     bool uses_2020_form = false;
     bool multiple_jobs = false;
     double step3 = 0.0, step4a = 0.0, step4b = 0.0;
-    if (fed->struc_version > 164 && fed->w4_2020 == 1) {
+    if (fed->struc_version > txl5::kFedW4_2020Version && fed->w4_2020 == 1) {
         uses_2020_form = true;
         multiple_jobs = fed->w4_multiple_jobs == 1;
         step3 = fed->w4_dependents_credit / divisor;
@@ -267,7 +268,7 @@ int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
 
     double wages = fed->gross_wages;
 
-    if (fed->struc_version > 164 && fed->nonresident_alien == 1) {
+    if (fed->struc_version > txl5::kFedW4_2020Version && fed->nonresident_alien == 1) {
         const int64_t key = fed->w4_2020 == 0 ? kStatusNraPre2020 : kStatusNra2020;
         double addition = 0.0;
         if (nonresident_alien_addition(*fed, key, &addition)) {

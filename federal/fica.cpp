@@ -5,6 +5,7 @@
 // the filing status).
 #include "core/tables.h"
 #include "core/txl5.h"
+#include "core/versions.h"
 #include "federal/federal.h"
 #include "federal/fica_medicare.h"
 
@@ -46,7 +47,7 @@ int64_t social_security_tax(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
     if (!row) return 1;
     double wages = fed->fica_wages;
     double total = fed->fica_wages + fed->ytd_fica_wages;
-    if (fed->struc_version > 128) {
+    if (fed->struc_version > txl5::kFedSupplementalVersion) {
         wages += fed->supplemental_wages;
         total += fed->supplemental_wages;
     }
@@ -65,7 +66,7 @@ int64_t medicare_tax(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
     if (!row) return 1;
     double wages = fed->fica_wages;
     double total = fed->fica_wages + fed->ytd_medicare_wages;
-    if (fed->struc_version > 128) {
+    if (fed->struc_version > txl5::kFedSupplementalVersion) {
         wages += fed->supplemental_wages;
         total += fed->supplemental_wages;
     }

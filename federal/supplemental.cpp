@@ -4,6 +4,7 @@
 // keeps the difference.
 #include "core/tables.h"
 #include "core/txl5.h"
+#include "core/versions.h"
 #include "federal/federal.h"
 
 // Flat rates of IRC 3402 as published in Pub. 15, section 7, each year.
@@ -21,8 +22,8 @@ constexpr int64_t kNoSupplementalRate = 64;
 
 int64_t TXL5_Federal_Supplemental(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
     // Records of version 128 or less have no supplemental fields.
-    if (fed->struc_version <= 128) return 0;
-    if (fed->struc_version > 160 && fed->fed_exempt == 1) {
+    if (fed->struc_version <= txl5::kFedSupplementalVersion) return 0;
+    if (fed->struc_version > txl5::kFedExemptVersion && fed->fed_exempt == 1) {
         fed->fed_tax = 0.0;
         fed->supplemental_fed_tax = 0.0;
         return 0;

@@ -17,22 +17,23 @@
 #include <iterator>
 
 #include "core/numeric.h"
+#include "core/statecodes.h"
 #include "core/txl5.h"
 #include "federal/federal.h"
 
 namespace {
 
-constexpr int64_t kColorado = 7;
-constexpr int64_t kConnecticut = 8;
-constexpr int64_t kDelaware = 9;
-constexpr int64_t kDistrictOfColumbia = 10;
-constexpr int64_t kMaine = 23;
-constexpr int64_t kMassachusetts = 26;
-constexpr int64_t kMinnesota = 28;
-constexpr int64_t kNewJersey = 35;
-constexpr int64_t kNewYork = 37;
-constexpr int64_t kOregon = 43;
-constexpr int64_t kWashington = 56;
+using txl5::kColorado;
+using txl5::kConnecticut;
+using txl5::kDelaware;
+using txl5::kDistrictOfColumbia;
+using txl5::kMaine;
+using txl5::kMassachusetts;
+using txl5::kMinnesota;
+using txl5::kNewJersey;
+using txl5::kNewYork;
+using txl5::kOregon;
+using txl5::kWashington;
 
 // Massachusetts is computed only for records laid out after version 108.
 constexpr int64_t kMassachusettsVersion = 108;

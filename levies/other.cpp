@@ -10,12 +10,13 @@
 // checks from 1 June 2018); Washington WA Cares Fund, RCW 50B.04.080 (0.58 % of
 // wages from 1 July 2023).
 #include "core/numeric.h"
+#include "core/statecodes.h"
 #include "core/txl5.h"
 
 namespace {
 
-constexpr int64_t kOregon = 43;
-constexpr int64_t kWashington = 56;
+using txl5::kOregon;
+using txl5::kWashington;
 
 // Oregon workers' benefit fund: each of employee and employer pays this per hour.
 struct HourlyAssessment {

@@ -9,17 +9,18 @@
 // DTRH SINOT contribution (0.6 % of the first 9,000); Rhode Island DLT TDI rate
 // notices (2024-2026).
 #include "core/numeric.h"
+#include "core/statecodes.h"
 #include "core/tables.h"
 #include "core/txl5.h"
 #include "levies/levies.h"
 
 namespace {
-constexpr int64_t kCalifornia = 6;
-constexpr int64_t kHawaii = 15;
-constexpr int64_t kNewJersey = 35;
-constexpr int64_t kNewYork = 37;
-constexpr int64_t kPuertoRico = 46;
-constexpr int64_t kRhodeIsland = 47;
+using txl5::kCalifornia;
+using txl5::kHawaii;
+using txl5::kNewJersey;
+using txl5::kNewYork;
+using txl5::kPuertoRico;
+using txl5::kRhodeIsland;
 
 constexpr int64_t kEmployee = 0;
 constexpr int64_t kEmployer = 1;

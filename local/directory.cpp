@@ -12,6 +12,8 @@
 
 #include <cstring>
 
+#include "core/statecodes.h"
+
 namespace txl5 {
 
 int64_t requested_entry(WITHHOLDING_TAXBODY_INFO* info, int64_t count) {
@@ -59,11 +61,11 @@ namespace {
 // The list of each state that has one; a state added to the directory adds its case.
 txl5::DirectoryLookup state_directory(int64_t state_code) {
     switch (state_code) {
-        case 1: return txl5::al_taxbody_info;    // Alabama
-        case 7: return txl5::co_taxbody_info;    // Colorado
-        case 9: return txl5::de_taxbody_info;    // Delaware
-        case 30: return txl5::mo_taxbody_info;   // Missouri
-        case 37: return txl5::ny_taxbody_info;   // New York
+        case txl5::kAlabama: return txl5::al_taxbody_info;
+        case txl5::kColorado: return txl5::co_taxbody_info;
+        case txl5::kDelaware: return txl5::de_taxbody_info;
+        case txl5::kMissouri: return txl5::mo_taxbody_info;
+        case txl5::kNewYork: return txl5::ny_taxbody_info;
         default: return nullptr;
     }
 }
@@ -84,3 +86,4 @@ int64_t TXL5_Get_Prompt_Sized(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t
     if (!lookup) return 0;
     return lookup(info, text, size);
 }
+

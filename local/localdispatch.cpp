@@ -6,7 +6,9 @@
 
 #include "core/numeric.h"
 #include "core/statecalc.h"
+#include "core/statecodes.h"
 #include "core/txl5.h"
+#include "core/versions.h"
 
 namespace {
 
@@ -21,10 +23,6 @@ constexpr double kFirstTrial = 1.7;
 constexpr double kTolerance = 0.001;
 constexpr double kTestFirstTrial = 1.5;
 constexpr double kTestTolerance = 0.005;
-// Fields of the caller-configured tax exist in local records newer than 239;
-// the supplemental fields in those newer than 155.
-constexpr int64_t kDefaultLocalVersion = 239;
-constexpr int64_t kLocalSupplementalVersion = 155;
 
 using LocalityFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*, LOCAL_WITHHOLDING_STRUC*);
 
@@ -43,27 +41,27 @@ Route not_built() { return Route{true, nullptr}; }
 // (California, codes below 1, unknown codes) gets the caller-configured tax only.
 Route locality_route(EntryPoint entry, int64_t state_code) {
     switch (state_code) {
-        case 1:  // Alabama: not through the approximate search
+        case txl5::kAlabama:  // not through the approximate search
             return entry == EntryPoint::Test ? Route{} : routed(city_al);
-        case 7:  // Colorado
+        case txl5::kColorado:
             return routed(county_co);
-        case 9:  // Delaware: not through the county entry point
+        case txl5::kDelaware:  // not through the county entry point
             return entry == EntryPoint::County ? Route{} : routed(county_de);
-        case 18:  // Indiana
+        case txl5::kIndiana:
             return not_built();
-        case 21:  // Kentucky
+        case txl5::kKentucky:
             return not_built();
-        case 25:  // Maryland
+        case txl5::kMaryland:
             return not_built();
-        case 27:  // Michigan
+        case txl5::kMichigan:
             return not_built();
-        case 30:  // Missouri
+        case txl5::kMissouri:
             return routed(city_mo);
-        case 37:  // New York City and Yonkers
+        case txl5::kNewYork:  // New York City and Yonkers
             return routed(county_ny);
-        case 41:  // Ohio
+        case txl5::kOhio:
             return not_built();
-        case 45:  // Pennsylvania: not through the county entry point
+        case txl5::kPennsylvania:  // not through the county entry point
             return entry == EntryPoint::County ? Route{} : not_built();
         default:
             return Route{};
@@ -102,7 +100,7 @@ double net_pay(const FEDERAL_WITHHOLDING_STRUC& fed, const STATE_WITHHOLDING_STR
 // Supplemental taxes of an earlier paycheck must not enter the net being solved.
 void clear_supplemental_taxes(STATE_WITHHOLDING_STRUC* state, LOCAL_WITHHOLDING_STRUC* local) {
     if (state->struc_version > txl5::kStateSupplementalVersion) state->state_supplemental_tax = 0.0;
-    if (local->struc_version > kLocalSupplementalVersion) local->local_supplemental_tax = 0.0;
+    if (local->struc_version > txl5::kLocalSupplementalVersion) local->local_supplemental_tax = 0.0;
 }
 
 // Bisection step: true when the net is within the tolerance of the target.
@@ -236,7 +234,7 @@ int64_t TXL5_Calc_City(uint64_t, FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_S
 // locality function computed. Inputs that give no finite tax (infinite wages,
 // say) store 0 and report failure, so the entry point flags the locality.
 int64_t default_local(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*, LOCAL_WITHHOLDING_STRUC* local) {
-    if (local->struc_version <= kDefaultLocalVersion) return 0;
+    if (local->struc_version <= txl5::kLocalDefaultTaxVersion) return 0;
     const bool periods_known = local->local_pay_periods > 0;
     const double periods = static_cast<double>(local->local_pay_periods);
     double exemption = local->local_exemption_amount;

@@ -22,6 +22,7 @@
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
+#include "core/versions.h"
 #include "local/amounts.h"
 #include "states/newyork.h"
 #include "states/newyork_calc.h"
@@ -335,8 +336,6 @@ constexpr int64_t kNewYorkCity = 2;
 constexpr int64_t kNoRow = 1;                // result bit: no schedule or band row
 constexpr int64_t kNoSupplementalRate = 64;  // result bit: no flat supplemental rate
 constexpr int64_t kLocalErrorNotFound = 1;
-// Supplemental fields exist in local records newer than 155.
-constexpr int64_t kLocalSupplementalVersion = 155;
 
 // Through 2005 Yonkers withholding was 5 % of the New York State tax withheld.
 constexpr int64_t kLastYearOfStateTaxShare = 2005;
@@ -500,7 +499,7 @@ int64_t county_ny(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state
     // The surcharge applies to whatever the tax holds, even when no row was found.
     if (code == kYonkers && !earnings_tax) local->local_tax *= surcharge;
 
-    if (local->struc_version > kLocalSupplementalVersion) {
+    if (local->struc_version > txl5::kLocalSupplementalVersion) {
         const double bonus = local->local_supplemental_wages;
         if (local->local_supp_aggregate == 1 && bonus > 0.0) {
             // The tax on regular and supplemental wages together, less the tax on

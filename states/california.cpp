@@ -1021,11 +1021,6 @@ constexpr int64_t kHeadOfHousehold = 2;
 // A married employee with more than this many allowances takes the higher
 // low-income limit and standard deduction.
 constexpr int64_t kMarriedLowAllowances = 1;
-// state_supp_aggregate: supplemental wages taxed with the regular wages, or at
-// a flat rate; any other value taxes them neither way.
-constexpr int64_t kSupplementalAggregate = 1;
-constexpr int64_t kSupplementalFlat = 0;
-
 // table2 has no dates; its end row is the one with no pay periods.
 struct EndsAtZeroPayPeriods {
     template <class Row>
@@ -1198,11 +1193,11 @@ int64_t state_ca(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     // Supplemental tax, figured on the tax before the allowance credit. The
     // aggregate method taxes regular and supplemental wages together and keeps
     // the difference (not floored); the rate and table date stay the regular ones.
-    if (supplemental_due && state->state_supp_aggregate == kSupplementalAggregate) {
+    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
         const txl5::BracketTax<CaWhRow> combined =
             schedule_tax(date, *state, taxable + state->state_supplemental_wages);
         result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::None);
-    } else if (supplemental_due && state->state_supp_aggregate == kSupplementalFlat) {
+    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
         result |= flat_supplemental_tax(date, state);
     }
 

@@ -74,11 +74,6 @@ const SupplementalRateRow supplemental_mn[] = {
 
 namespace {
 
-// state_supp_aggregate: 1 taxes supplemental wages with the regular wages, 0 at
-// the flat rate; any other value computes neither.
-constexpr int64_t kSupplementalAggregate = 1;
-constexpr int64_t kSupplementalFlat = 0;
-
 // Status 12 is withheld as single.
 constexpr int64_t kStatusAsSingle = 12;
 
@@ -105,13 +100,13 @@ int64_t state_mn(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     txl5::record_row_used(state, *regular.row);
 
     int64_t result = 0;
-    if (supplemental_due && state->state_supp_aggregate == kSupplementalAggregate) {
+    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
         // Aggregate: the tax on regular plus supplemental wages, less the tax on
         // the regular wages, never below 0.
         const txl5::BracketTax<StateBracketRow> combined =
             schedule_tax(date, *state, status, state->state_supplemental_wages);
         result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
-    } else if (supplemental_due && state->state_supp_aggregate == kSupplementalFlat) {
+    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
         result |= txl5::flat_supplemental_tax(supplemental_mn, date, state);
     }
     // state_tax stays unrounded: the driver rounds it to cents.

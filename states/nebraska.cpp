@@ -444,11 +444,6 @@ const SupplementalRateRow supplemental_nb[] = {
 
 namespace {
 
-// state_supp_aggregate: 1 taxes supplemental wages with the regular wages, 0 at
-// the flat rate; any other value computes neither.
-constexpr int64_t kSupplementalAggregate = 1;
-constexpr int64_t kSupplementalFlat = 0;
-
 // From 2007 the old status codes 2 (withheld as single) and 7 (withheld as
 // married) read as 0 and 1.
 constexpr int64_t kLastYearOfOldStatusCodes = 2006;
@@ -484,14 +479,14 @@ int64_t state_ne(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
 
     int64_t result = 0;
     const double supplemental = state->state_supplemental_wages;
-    if (supplemental_due && state->state_supp_aggregate == kSupplementalAggregate) {
+    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
         // Aggregate only when there are supplemental wages; otherwise the
         // supplemental tax is left as it is.
         if (supplemental > 0.0) {
             const txl5::BracketTax<StateBracketRow> combined = schedule_tax(date, *state, status, supplemental);
             result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
         }
-    } else if (supplemental_due && state->state_supp_aggregate == kSupplementalFlat) {
+    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
         result |= txl5::flat_supplemental_tax(supplemental_nb, date, state);
     }
     // state_tax stays unrounded: the driver rounds it to cents.

@@ -22,6 +22,7 @@
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
+#include "core/versions.h"
 
 // Schedules: status 0 single (and head of household) and 1 married for
 // certificates before 2020, with pay periods 1 (annual), 52, 26, 24, 12, 4, 2
@@ -229,11 +230,6 @@ const SupplementalRateRow supplemental_nd[] = {
 
 namespace {
 
-// state_supp_aggregate: 1 taxes supplemental wages with the regular wages, 0 at
-// the flat rate; any other value computes neither.
-constexpr int64_t kSupplementalAggregate = 1;
-constexpr int64_t kSupplementalFlat = 0;
-
 // Until 2001 the withholding was this share of the federal income tax withheld.
 constexpr int64_t kLastYearShareOfFederal = 2001;
 constexpr double kShareOfFederalTax = 0.14;
@@ -245,7 +241,6 @@ constexpr int64_t kFirstYearWholeDollars = 2004;
 // and deductions is read from state records of a layout newer than 212, on
 // checks from 2020. Its statuses are the certificate's, 16 higher; 12 is
 // withheld as single.
-constexpr int64_t kFormFieldsVersion = 212;
 constexpr int64_t kLastYearBeforeNewForm = 2019;
 constexpr int64_t kNewForm = 1;
 constexpr int64_t kNewFormStatusOffset = 16;
@@ -287,7 +282,7 @@ int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     }
     const bool supplemental_due = txl5::supplemental_due(*state);
 
-    const bool new_form = state->struc_version > kFormFieldsVersion && fed->check_year > kLastYearBeforeNewForm &&
+    const bool new_form = state->struc_version > txl5::kStateNewFormVersion && fed->check_year > kLastYearBeforeNewForm &&
                           state->state_new_form == kNewForm;
     FormAmounts form;
     int64_t status = state->state_filing_status;
@@ -309,14 +304,14 @@ int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     txl5::record_row_used(state, *regular.row);
 
     int64_t result = 0;
-    if (supplemental_due && state->state_supp_aggregate == kSupplementalAggregate) {
+    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
         // Aggregate: the tax on regular plus supplemental wages, less the tax on
         // the regular wages, in whole dollars. Not floored: negative
         // supplemental wages give a negative supplemental tax.
         const txl5::BracketTax<StateBracketRow> combined =
             schedule_tax(date, *state, status, form, state->state_supplemental_wages);
         result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::None, reallydollarround);
-    } else if (supplemental_due && state->state_supp_aggregate == kSupplementalFlat) {
+    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
         result |= txl5::flat_supplemental_tax(supplemental_nd, date, state, reallydollarround);
     }
 

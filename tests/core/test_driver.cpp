@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <set>
 #include <string>
@@ -123,6 +124,44 @@ TEST(Driver, PayPeriodsBelowOne) {
     EXPECT_TRUE(std::isfinite(p.fed.fed_tax));
     EXPECT_DOUBLE_EQ(p.fed.fica_tax, 62.00);
     EXPECT_DOUBLE_EQ(p.state.state_tax, 1.23);  // rounded in place, nothing else
+}
+
+// A state with an income tax cannot withhold per period without a period
+// count: the driver refuses state pay periods below 1 before calling it, and
+// still computes the federal part. States without an income tax do not care.
+TEST(Driver, StatePayPeriodsBelowOne) {
+    const std::set<int64_t> no_income_tax = {2, 12, 33, 34, 49, 50, 51, 56, 59};
+    for (int64_t periods : {int64_t{0}, int64_t{-1}, std::numeric_limits<int64_t>::min()}) {
+        for (int64_t code = 1; code <= 59; ++code) {
+            Paycheck p(2026, code);
+            p.state.state_pay_periods = periods;
+            p.state.state_wages = 90000.0;
+            p.state.additional_state_wh = 2.5;
+            const bool taxed = no_income_tax.count(code) == 0;
+            EXPECT_EQ(TXL5_Calc(1, &p.fed, &p.state), taxed ? 8 : 0) << code;
+            EXPECT_EQ(p.state.state_error, taxed ? 3 : 0) << code;
+            EXPECT_DOUBLE_EQ(p.state.state_tax, 2.50) << code << ": the extra withholding only";
+            EXPECT_DOUBLE_EQ(p.fed.fed_tax, 88.00) << code << ": the federal part is still computed";
+        }
+    }
+    // California and New York, which took such a count as annual pay.
+    for (int64_t code : {6, 37}) {
+        Paycheck p(2026, code);
+        p.state.state_pay_periods = 0;
+        p.state.state_wages = 90000.0;
+        EXPECT_EQ(TXL5_Calc(1, &p.fed, &p.state), 8) << code;
+        EXPECT_EQ(p.state.state_error, 3) << code;
+        EXPECT_DOUBLE_EQ(p.state.state_tax, 0.0) << code;
+    }
+}
+
+TEST(Driver, NullRecordsFailAndTouchNothing) {
+    Paycheck p;
+    const Paycheck before = p;
+    EXPECT_EQ(TXL5_Calc(1, &p.fed, nullptr), 9);
+    EXPECT_EQ(TXL5_Calc(1, nullptr, &p.state), 9);
+    EXPECT_EQ(TXL5_Calc(0, nullptr, nullptr), 9);
+    EXPECT_EQ(std::memcmp(&p, &before, sizeof p), 0);
 }
 
 TEST(Driver, FederalOnlyCallTypes) {

@@ -44,6 +44,14 @@ struct StatePaycheck {
 
     // Runs the paycheck through the driver; returns its result bits.
     int64_t run() { return TXL5_Calc(1, &fed, &state); }
+
+    // Calls the state calculation itself, as a caller may, bypassing the
+    // driver's checks; state_tax is then rounded to cents as the driver would.
+    int64_t run_direct(int64_t (*state_function)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*)) {
+        const int64_t result = state_function(&fed, &state);
+        state.state_tax = dollarround(state.state_tax);
+        return result;
+    }
 };
 
 // One row of a state's paycheck table: the paycheck and what it must withhold.

@@ -106,12 +106,6 @@ const Case kPaychecks[] = {
     {"married 3 regular, -2 deduction allowances: counts as 3, limit 727, 500 bears no tax", 2026, 52, 1, 3, -2,
      500.0, 0.0, 0.0},
 
-    // State pay periods below 1: every amount is taken as annual (divided by 1).
-    {"pay periods 0: 60000 - 5706 = 54294; 1124.21 + 0.066 x 12842 - 168.30", 2026, 0, 0, 1, 0, 60000.0, 1803.48,
-     0.066},
-    {"pay periods -3: as pay periods 0", 2026, -3, 0, 1, 0, 60000.0, 1803.48, 0.066},
-    {"pay periods 0 with 20 deduction allowances: 20000 - 20 x 1000 - 5706 < 0 is taxed as 0", 2026, 0, 0, 0, 20,
-     20000.0, 0.0, 0.011},
 };
 
 TEST(California, Paychecks) {
@@ -254,13 +248,30 @@ TEST(California, FailuresAndRetry) {
     EXPECT_DOUBLE_EQ(r.state.state_tax, 4.0);
 }
 
-TEST(California, PayPeriodsBelowOneNeverCrashOrGoNonFinite) {
+TEST(California, CalledDirectlyPayPeriodsBelowOneAreAnnual) {
+    // The driver refuses them; a direct call takes every amount as annual
+    // (divided by 1).
+    const Case cases[] = {
+        {"pay periods 0: 60000 - 5706 = 54294; 1124.21 + 0.066 x 12842 - 168.30", 2026, 0, 0, 1, 0, 60000.0,
+         1803.48, 0.066},
+        {"pay periods -3: as pay periods 0", 2026, -3, 0, 1, 0, 60000.0, 1803.48, 0.066},
+        {"pay periods 0 with 20 deduction allowances: 20000 - 20 x 1000 - 5706 < 0 is taxed as 0", 2026, 0, 0, 0, 20,
+         20000.0, 0.0, 0.011},
+    };
+    for (const auto& c : cases) {
+        Records r = paycheck(c.year, c.pay_periods, c.status, c.allowances, c.deduction_allowances, c.wages);
+        EXPECT_EQ(state_ca(&r.fed, &r.state), 0) << c.why;
+        EXPECT_DOUBLE_EQ(dollarround(r.state.state_tax), c.state_tax) << c.why;
+    }
+}
+
+TEST(California, CalledDirectlyPayPeriodsBelowOneNeverCrashOrGoNonFinite) {
     for (int64_t periods : std::initializer_list<int64_t>{0, -1, -52, std::numeric_limits<int64_t>::min()}) {
         for (int64_t status : {0, 1, 2}) {
             Records r = paycheck(2026, periods, status, 3, 12, 90000.0);
             r.state.state_supplemental_wages = 5000.0;
             r.state.state_supp_aggregate = 1;
-            EXPECT_EQ(TXL5_Calc(1, &r.fed, &r.state), 0) << periods;
+            EXPECT_EQ(state_ca(&r.fed, &r.state), 0) << periods;
             EXPECT_TRUE(std::isfinite(r.state.state_tax)) << periods;
             EXPECT_TRUE(std::isfinite(r.state.state_supplemental_tax)) << periods;
             EXPECT_GT(r.state.state_tax, 0.0) << periods;

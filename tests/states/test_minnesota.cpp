@@ -100,12 +100,12 @@ TEST(Minnesota, SupplementalWages) {
     }
 }
 
-TEST(Minnesota, PayPeriodsBelowOneGiveAFiniteTax) {
+TEST(Minnesota, CalledDirectlyPayPeriodsBelowOneGiveAFiniteTax) {
     for (int64_t periods : {0, -1, -52}) {
         StatePaycheck p(kMinnesota, 2026, 0, periods, 1, 1500.0);
         p.state.state_supp_aggregate = 1;
         p.state.state_supplemental_wages = 500.0;
-        EXPECT_EQ(p.run() & 8, 0) << periods;
+        EXPECT_EQ(p.run_direct(state_mn), 0) << periods;
         // No annual wages: the allowance leaves nothing taxable.
         EXPECT_DOUBLE_EQ(p.state.state_tax, 0.0) << periods;
         EXPECT_TRUE(std::isfinite(p.state.state_supplemental_tax)) << periods;

@@ -105,12 +105,12 @@ TEST(Nebraska, SupplementalWages) {
     }
 }
 
-TEST(Nebraska, PayPeriodsBelowOneGiveAFiniteTax) {
+TEST(Nebraska, CalledDirectlyPayPeriodsBelowOneGiveAFiniteTax) {
     for (int64_t periods : {0, -1, -26}) {
         StatePaycheck p(kNebraska, 2026, 0, periods, 1, 1000.0);
         p.state.state_supp_aggregate = 1;
         p.state.state_supplemental_wages = 500.0;
-        EXPECT_EQ(p.run() & 8, 0) << periods;
+        EXPECT_EQ(p.run_direct(state_ne), 0) << periods;
         EXPECT_DOUBLE_EQ(p.state.state_tax, 0.0) << periods;
         EXPECT_TRUE(std::isfinite(p.state.state_supplemental_tax)) << periods;
     }

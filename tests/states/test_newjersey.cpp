@@ -243,12 +243,12 @@ TEST(NewJersey, SupplementalWagesAreTaxedInAggregateOnly) {
     }
 }
 
-TEST(NewJersey, PayPeriodsBelowOneGiveAFiniteTax) {
+TEST(NewJersey, CalledDirectlyPayPeriodsBelowOneGiveAFiniteTax) {
     for (int64_t periods : {0, -1, -52}) {
         StatePaycheck p(kNewJersey, 2026, 0, periods, 1, 1000.0);
         p.state.state_supplemental_wages = 500.0;
         p.fed.aux_result = kUntouched;
-        EXPECT_EQ(p.run() & 8, 0) << periods;
+        EXPECT_EQ(p.run_direct(state_nj), 0) << periods;
         EXPECT_DOUBLE_EQ(p.state.state_tax, 0.0) << periods;
         EXPECT_TRUE(std::isfinite(p.state.state_supplemental_tax)) << periods;
         EXPECT_EQ(p.fed.aux_result, kUntouched) << periods << ": no table of that frequency";

@@ -186,12 +186,12 @@ TEST(NewMexico, PrintedTablesOf2026) {
     }
 }
 
-TEST(NewMexico, PayPeriodsBelowOneGiveAFiniteTax) {
+TEST(NewMexico, CalledDirectlyPayPeriodsBelowOneGiveAFiniteTax) {
     for (int64_t periods : {0, -1, -12}) {
         StatePaycheck p(kNewMexico, 2026, 0, periods, 2, 1000.0);
         p.state.state_supp_aggregate = 1;
         p.state.state_supplemental_wages = 500.0;
-        EXPECT_EQ(p.run() & 8, 0) << periods;
+        EXPECT_EQ(p.run_direct(state_nm), 0) << periods;
         EXPECT_DOUBLE_EQ(p.state.state_tax, 0.0) << periods;
         EXPECT_TRUE(std::isfinite(p.state.state_supplemental_tax)) << periods;
     }

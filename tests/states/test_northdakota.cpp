@@ -177,7 +177,7 @@ TEST(NorthDakota, DerivedSchedulesFollowTheAnnualOnes) {
     }
 }
 
-TEST(NorthDakota, PayPeriodsBelowOneGiveAFiniteTax) {
+TEST(NorthDakota, CalledDirectlyPayPeriodsBelowOneGiveAFiniteTax) {
     for (int64_t periods : {0, -1, -52}) {
         for (int64_t new_form : {0, 1}) {
             StatePaycheck p(kNorthDakota, 2026, 0, periods, 1, 1000.0);
@@ -187,7 +187,7 @@ TEST(NorthDakota, PayPeriodsBelowOneGiveAFiniteTax) {
             p.state.state_form_amount2 = 1000.0;
             p.state.state_supp_aggregate = 1;
             p.state.state_supplemental_wages = 500.0;
-            EXPECT_EQ(p.run() & 8, 0) << periods;
+            EXPECT_EQ(p.run_direct(state_nd), 0) << periods;
             EXPECT_DOUBLE_EQ(p.state.state_tax, 0.0) << periods;
             EXPECT_TRUE(std::isfinite(p.state.state_supplemental_tax)) << periods;
         }
