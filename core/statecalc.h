@@ -68,43 +68,6 @@ inline int64_t fail_no_row(STATE_WITHHOLDING_STRUC* state) {
     return kStateNoRow;
 }
 
-// The outcome of a bracket computation: the row used (null when none), the
-// tax for the period, and whether an annual row was used.
-template <class Row>
-struct BracketTax {
-    const Row* row = nullptr;
-    double tax = 0.0;
-    bool annual = false;
-};
-
-// Tax = base + rate x (taxable - lower) for the bracket holding the taxable
-// wages, found by the two-pass scan. `taxable_of(row, annual)` gives the
-// taxable wages for a candidate row (annualized when `annual`); they are
-// floored at 0. Taxable wages that are not a finite amount (wages too large
-// to annualize, or not a number) fit no bracket, so the scan fails rather
-// than produce an infinite tax. On an annual row the annual tax is divided by
-// the pay periods (undivided when the count is not positive).
-// `is_end` recognises the table's end row (start month 0 unless given).
-template <class Row, class Keys, class Taxable, class IsEnd = EndsAtZeroStartMonth>
-BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys,
-                            Taxable taxable_of, IsEnd is_end = IsEnd()) {
-    BracketTax<Row> out;
-    out.row = scan_two_pass(
-        table, date, pay_periods, keys,
-        [&](const Row& row, bool annual) {
-            double taxable = taxable_of(row, annual);
-            if (!std::isfinite(taxable)) return false;
-            if (taxable < 0.0) taxable = 0.0;
-            if (!in_bracket(taxable, row.lower, row.upper)) return false;
-            out.tax = row.base + row.rate * (taxable - row.lower);
-            if (annual) out.tax /= static_cast<double>(per_period_divisor(pay_periods));
-            out.annual = annual;
-            return true;
-        },
-        true, is_end);
-    return out;
-}
-
 // Stores a flat-rate supplemental tax, rounded by the state's rule.
 // Supplemental wages that give no finite tax (infinite, or not a number) are
 // not taxable wages: the tax is 0 and the call fails as for a missing row.

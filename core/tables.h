@@ -5,6 +5,9 @@
 #ifndef TXL5_CORE_TABLES_H
 #define TXL5_CORE_TABLES_H
 
+#include <cmath>
+
+#include "core/numeric.h"
 #include "core/txl5.h"
 
 // The common bracket row of the federal and most state schedules: dates,
@@ -79,16 +82,30 @@ int64_t table_row_count(const Row* table, IsEnd is_end = IsEnd()) {
     return n;
 }
 
+// What the second pass of the two-pass scan takes besides the rows of the
+// employee's own frequency (tested again as in the first pass).
+enum class SecondPass {
+    // Annual rows (pay_periods 1), worked on an annual basis.
+    OwnOrAnnual,
+    // No annual row: a schedule cannot be brought back to a period when the
+    // period count is not positive.
+    OwnOnly,
+    // Annual rows alone, on an annual basis, an annual payroll's own rows
+    // included (tables whose annual rows answer differently on that basis).
+    AnnualOnly,
+};
+
 // Two-pass scan over rows keyed by pay periods. The first pass takes rows for
 // the employee's own pay frequency; when it finds none, a second pass also
 // takes annual rows (pay_periods 1), which `fits` then works on an annual basis
 // (its second argument is true). `keys` tests the row's other keys (status).
-// With `annual_allowed` false the second pass takes no annual row: a schedule
-// cannot be brought back to a period when the period count is not positive.
-// `is_end` recognises the table's end row (start month 0 unless given).
+// `annual_allowed` false is SecondPass::OwnOnly. `is_end` recognises the
+// table's end row (start month 0 unless given).
 template <class Row, class Keys, class Fits, class IsEnd = EndsAtZeroStartMonth>
 const Row* scan_two_pass(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys, Fits fits,
-                         bool annual_allowed = true, IsEnd is_end = IsEnd()) {
+                         bool annual_allowed = true, IsEnd is_end = IsEnd(),
+                         SecondPass second_pass = SecondPass::OwnOrAnnual) {
+    if (!annual_allowed) second_pass = SecondPass::OwnOnly;
     const Row* found = scan_rows(
         table, date,
         [&](const Row& row) { return row.pay_periods == pay_periods && keys(row) && fits(row, false); }, is_end);
@@ -97,8 +114,9 @@ const Row* scan_two_pass(const Row* table, const MDATE& date, int64_t pay_period
         table, date,
         [&](const Row& row) {
             if (!keys(row)) return false;
+            if (second_pass == SecondPass::AnnualOnly) return row.pay_periods == 1 && fits(row, true);
             if (row.pay_periods == pay_periods) return fits(row, false);
-            return annual_allowed && row.pay_periods == 1 && fits(row, true);
+            return second_pass == SecondPass::OwnOrAnnual && row.pay_periods == 1 && fits(row, true);
         },
         is_end);
 }
@@ -106,6 +124,50 @@ const Row* scan_two_pass(const Row* table, const MDATE& date, int64_t pay_period
 // Bracket membership: lower inclusive, upper exclusive, upper 0 = no ceiling.
 inline bool in_bracket(double amount, double lower, double upper) {
     return lower <= amount && (amount < upper || upper == 0.0);
+}
+
+// The outcome of a bracket computation: the row used (null when none), the
+// tax for the period, and whether an annual row was used.
+template <class Row>
+struct BracketTax {
+    const Row* row = nullptr;
+    double tax = 0.0;
+    bool annual = false;
+};
+
+// The bracket formula on one candidate row: taxable wages that are not a
+// finite amount (wages too large to annualize, or not a number) fit no
+// bracket, so a scan fails rather than produce an infinite tax; then they are
+// floored at 0 and, when the row's bracket holds them, the tax is base + rate
+// x (taxable - lower), on an annual row divided by the pay periods (undivided
+// when the count is not positive).
+template <class Row>
+bool tax_in_bracket(const Row& row, double taxable, bool annual, int64_t pay_periods, double* tax) {
+    if (!std::isfinite(taxable)) return false;
+    if (taxable < 0.0) taxable = 0.0;
+    if (!in_bracket(taxable, row.lower, row.upper)) return false;
+    *tax = row.base + row.rate * (taxable - row.lower);
+    if (annual) *tax /= static_cast<double>(per_period_divisor(pay_periods));
+    return true;
+}
+
+// The bracket computation: the two-pass scan with the bracket formula.
+// `taxable_of(row, annual)` gives the taxable wages for a candidate row
+// (annualized when `annual`). `annual_allowed` and `is_end` as for
+// scan_two_pass.
+template <class Row, class Keys, class Taxable, class IsEnd = EndsAtZeroStartMonth>
+BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys,
+                            Taxable taxable_of, IsEnd is_end = IsEnd(), bool annual_allowed = true) {
+    BracketTax<Row> out;
+    out.row = scan_two_pass(
+        table, date, pay_periods, keys,
+        [&](const Row& row, bool annual) {
+            if (!tax_in_bracket(row, taxable_of(row, annual), annual, pay_periods, &out.tax)) return false;
+            out.annual = annual;
+            return true;
+        },
+        annual_allowed, is_end);
+    return out;
 }
 
 }  // namespace txl5

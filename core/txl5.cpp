@@ -3,6 +3,7 @@
 #include <cstring>
 #include <limits>
 
+#include "core/grossup.h"
 #include "core/statecalc.h"
 #include "core/statedispatch.h"
 #include "core/tables.h"
@@ -29,6 +30,7 @@ double TXL5_Table_Version() { return dollarround(kTableVersion); }
 // Compile date (Mmm dd yyyy), a blank, compile time (hh:mm:ss): 20 characters
 // and a NUL, written into a caller buffer of at least 21 bytes.
 int64_t TXL5_Get_Build_Info(char* buffer) {
+    if (!buffer) return 1;
     std::strcpy(buffer, __DATE__);
     std::strcat(buffer, " ");
     std::strcat(buffer, __TIME__);
@@ -37,6 +39,8 @@ int64_t TXL5_Get_Build_Info(char* buffer) {
 }
 
 int64_t TXL5_Get_Table_Info(TXL5_TABLE_INFO* info) {
+    // No query record: nothing asked, nothing answered.
+    if (!info) return 1;
     info->info_value = 0.0;
     if (info->info_item != kInfoWageBase) return 1;
     const MDATE date{info->info_month, info->info_day, info->info_year};
@@ -58,10 +62,6 @@ constexpr int64_t kCallFederalOnly = 0;
 constexpr int64_t kCallEmployerShare = 2;
 constexpr int64_t kCallGrossUpRegular = 11;
 constexpr int64_t kCallGrossUpBonus = 12;
-// Bisection of the gross-up: first trial 1.7 x the net, halving steps.
-constexpr int kGrossUpPasses = 50;
-constexpr double kGrossUpFirstTrial = 1.7;
-constexpr double kGrossUpTolerance = 0.001;
 
 struct CheckDate {
     int64_t month, day, year;
@@ -141,6 +141,13 @@ void state_part(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOL
     if (dispatch_state(call_type, fed, state) != 0) *flags |= kStateFailed;
 }
 
+// A gross-up whose trials ran out far from the requested net: the search's
+// code in fed_status, and the federal part's failure bit.
+int64_t report_search_exhausted(FEDERAL_WITHHOLDING_STRUC* fed) {
+    fed->fed_status = txl5::kFedStatusSearchExhausted;
+    return kFederalFailed;
+}
+
 // Net pay of the pass, less the target.
 double net_less_target(const FEDERAL_WITHHOLDING_STRUC& fed, const STATE_WITHHOLDING_STRUC& state, double target) {
     return fed.supplemental_wages + fed.gross_wages - fed.fed_tax - fed.supplemental_fed_tax - fed.medicare_tax -
@@ -174,41 +181,20 @@ int64_t TXL5_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHH
         return kFederalFailed;
     }
 
-    double target = 0.0, guess = 0.0, step = 0.0, desired_bonus = 0.0;
-    if (regular_gross_up) {
-        target = fed->gross_wages;
-        guess = kGrossUpFirstTrial * fed->gross_wages;
-        step = guess / 2.0;
-    } else if (bonus_gross_up) {
-        guess = kGrossUpFirstTrial * fed->supplemental_wages;
-        step = guess / 2.0;
-    }
-
-    bool done = false;
-    int pass = 0;
-    while (!done && pass < kGrossUpPasses) {
-        if (regular_gross_up) {
-            fed->gross_wages = fed->fica_wages = state->state_wages = dollarround(guess);
-        } else if (bonus_gross_up) {
-            if (pass == 0) {
-                // The first pass computes the paycheck without the bonus.
-                desired_bonus = fed->supplemental_wages;
-                fed->supplemental_wages = state->state_supplemental_wages = 0.0;
-            } else {
-                fed->supplemental_wages = state->state_supplemental_wages = dollarround(guess);
-            }
-        }
+    // One pass over the amounts in the records: the federal part and, unless
+    // the call is federal only, the state part with the extra state
+    // withholding. `before_rounding` sees the pass's taxes before the end of
+    // the pass rounds state_tax.
+    auto run_pass = [&](auto before_rounding) {
         // A stale supplemental tax from an earlier paycheck must not enter the net.
         if ((regular_gross_up || bonus_gross_up) && state->struc_version > txl5::kStateSupplementalVersion) {
             state->state_supplemental_tax = 0.0;
         }
-
         CheckDate pass_date = saved_date;
         if (federal_only) {
             if (TXL5_Federal_Calc(call_type, fed) != 0) flags |= kFederalFailed;
             if (TXL5_Federal_Supplemental(call_type, fed) != 0) flags |= kFederalFailed;
             if (!federal_amounts_finite(*fed)) flags |= kFederalFailed;
-            done = true;
         } else {
             state->state_tax = 0.0;
             const CheckDate before_federal = read_date(*fed);
@@ -223,29 +209,42 @@ int64_t TXL5_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHH
             state_part(call_type, fed, state, &flags);
             state->state_tax += state->additional_state_wh;
             if (!std::isfinite(state->state_tax)) flags |= kStateFailed;
-
-            if (regular_gross_up || (bonus_gross_up && pass > 0)) {
-                const double net = net_less_target(*fed, *state, target);
-                if (net < -kGrossUpTolerance) {
-                    guess += step;
-                    step /= 2.0;
-                } else if (net > kGrossUpTolerance) {
-                    guess -= step;
-                    step /= 2.0;
-                } else {
-                    done = true;
-                }
-                ++pass;
-            } else if (bonus_gross_up) {
-                // Target: the net pay without the bonus plus the desired net bonus.
-                target = net_less_target(*fed, *state, 0.0) + desired_bonus;
-                pass = 1;
-            } else {
-                done = true;
-            }
+            before_rounding();
         }
         write_date(fed, pass_date);
         state->state_tax = dollarround(state->state_tax);
+    };
+
+    const txl5::GrossUpSearch& search = txl5::kGrossUpSearch;
+    if (regular_gross_up) {
+        // Gross wages whose net pay is the amount the caller put in gross_wages.
+        const double target = fed->gross_wages;
+        const txl5::GrossUpOutcome outcome =
+            txl5::search_gross(search.first_trial * target, search.tolerance, search.passes, [&](double guess) {
+                fed->gross_wages = fed->fica_wages = state->state_wages = dollarround(guess);
+                double difference = 0.0;
+                run_pass([&] { difference = net_less_target(*fed, *state, target); });
+                return difference;
+            });
+        if (txl5::gross_up_missed(outcome)) flags |= report_search_exhausted(fed);
+    } else if (bonus_gross_up) {
+        // The first pass computes the paycheck without the bonus; the target is
+        // its net pay plus the desired net bonus.
+        const double desired_bonus = fed->supplemental_wages;
+        const double first_guess = search.first_trial * desired_bonus;
+        fed->supplemental_wages = state->state_supplemental_wages = 0.0;
+        double target = 0.0;
+        run_pass([&] { target = net_less_target(*fed, *state, 0.0) + desired_bonus; });
+        const txl5::GrossUpOutcome outcome =
+            txl5::search_gross(first_guess, search.tolerance, search.passes - 1, [&](double guess) {
+                fed->supplemental_wages = state->state_supplemental_wages = dollarround(guess);
+                double difference = 0.0;
+                run_pass([&] { difference = net_less_target(*fed, *state, target); });
+                return difference;
+            });
+        if (txl5::gross_up_missed(outcome)) flags |= report_search_exhausted(fed);
+    } else {
+        run_pass([] {});
     }
 
     fed->fed_tax = dollarround(fed->fed_tax);

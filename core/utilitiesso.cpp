@@ -45,15 +45,19 @@ int64_t date_difference(const MDATE& a, const MDATE& b, int64_t* years, int64_t*
 }  // namespace
 
 int64_t DateDiff(MDATE a, MDATE b, int64_t* years, int64_t* months, int64_t* days) {
+    // Without somewhere to write the difference there is nothing to compute.
+    if (!years || !months || !days) return 1;
     return date_difference(a, b, years, months, days);
 }
 
 int64_t DateDifffy(MDATE a, MDATE b, int64_t* years, int64_t* months, int64_t* days) {
+    if (!years || !months || !days) return 1;
     return date_difference(a, b, years, months, days);
 }
 
 // 0 when b falls in the same year as a and not after it, 1 otherwise.
 int64_t DateDiffh(MDATE a, MDATE b, int64_t* years, int64_t*, int64_t*) {
+    if (!years) return 1;
     bool same_year_not_after = a.year == b.year && (b.month < a.month || (b.month == a.month && b.day <= a.day));
     *years = same_year_not_after ? 0 : 1;
     return 0;

@@ -35,4 +35,7 @@ const AeicRow aeic[] = {
     {},
 };
 
-int64_t TXL5_AEIC_Calc(AEIC_STRUC* record) { return txl5::aeic_payment(record, aeic, aeicmax); }
+int64_t TXL5_AEIC_Calc(AEIC_STRUC* record) {
+    if (!record) return 1;
+    return txl5::aeic_payment(record, aeic, aeicmax);
+}

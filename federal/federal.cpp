@@ -243,6 +243,7 @@ bool nonresident_alien_addition(const FEDERAL_WITHHOLDING_STRUC& fed, int64_t ke
 }  // namespace
 
 int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
+    if (!fed) return 1;
     // An employee exempt from withholding: no income tax and nothing else.
     if (fed->struc_version > txl5::kFedExemptVersion && fed->fed_exempt == 1) {
         fed->fed_tax = 0.0;
@@ -298,8 +299,7 @@ int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
 
     // Allowances belong to the pre-2020 form; a 2020 form ignores them from 2020 on.
     const bool no_allowances = fed->check_year > 2019 && uses_2020_form;
-    double tax = 0.0, rate = 0.0;
-    auto fits = [&](const FedWhRow& row, bool annual) {
+    auto taxable_of = [&](const FedWhRow& row, bool annual) {
         const double n = annual ? static_cast<double>(periods) : 1.0;
         double taxable = n * wages;
         if (!no_allowances) taxable -= row.allowance_amount * static_cast<double>(fed->allowances);
@@ -310,19 +310,15 @@ int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
             taxable = taxable - n * step4b;
             taxable = taxable - n * standard_adjustment;
         }
-        if (taxable < 0.0) taxable = 0.0;
-        if (!txl5::in_bracket(taxable, row.lower, row.upper)) return false;
-        tax = row.base + row.rate * (taxable - row.lower);
-        if (annual) tax /= n;
-        rate = row.rate;
-        return true;
+        return taxable;
     };
     const MDATE date{fed->check_month, fed->check_day, fed->check_year};
-    const FedWhRow* row = txl5::scan_two_pass(
-        fedwh, date, periods, [&](const FedWhRow& r) { return r.status == key; }, fits, periods >= 1);
-    if (row) {
-        fed->fed_tax = tax;
-        fed->fed_marginal_rate = rate;
+    const txl5::BracketTax<FedWhRow> bracket = txl5::bracket_tax(
+        fedwh, date, periods, [&](const FedWhRow& r) { return r.status == key; }, taxable_of,
+        txl5::EndsAtZeroStartMonth(), periods >= 1);
+    if (bracket.row) {
+        fed->fed_tax = bracket.tax;
+        fed->fed_marginal_rate = bracket.row->rate;
     } else {
         fed->fed_status = 1;
         result = 1;

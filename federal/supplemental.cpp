@@ -21,6 +21,7 @@ constexpr int64_t kNoSupplementalRate = 64;
 }
 
 int64_t TXL5_Federal_Supplemental(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
+    if (!fed) return 1;
     // Records of version 128 or less have no supplemental fields.
     if (fed->struc_version <= txl5::kFedSupplementalVersion) return 0;
     if (fed->struc_version > txl5::kFedExemptVersion && fed->fed_exempt == 1) {

@@ -197,6 +197,7 @@ void massachusetts(FAMLEAVE_STRUC* r, const MassachusettsRates& rates, double ta
 }  // namespace
 
 int64_t FAMLEAVE_Calc(FAMLEAVE_STRUC* r) {
+    if (!r) return 1;
     r->leave_employee_tax = 0.0;
     const int64_t year = r->check_year;
     const MDATE date{r->check_month, r->check_day, r->check_year};

@@ -58,6 +58,7 @@ bool on_or_after(int64_t year, int64_t month, int64_t from_year, int64_t from_mo
 }  // namespace
 
 int64_t WORKCOMP_Calc(WORKCOMP_STRUC* wc) {
+    if (!wc) return 1;
     wc->wc_error = 0;
     wc->wc_employee_tax = 0.0;
     wc->wc_employer_tax = 0.0;
@@ -85,6 +86,7 @@ int64_t WORKCOMP_Calc(WORKCOMP_STRUC* wc) {
 }
 
 int64_t TT_Calc(TT_STRUC* tt) {
+    if (!tt) return 1;
     tt->tt_error = 0;
     tt->tt_tax = dollarround(tt->tt_wages * tt->tt_rate);
     if (on_or_after(tt->check_year, tt->check_month, kStatewideTransitYear, kStatewideTransitMonth)) {
@@ -94,6 +96,7 @@ int64_t TT_Calc(TT_STRUC* tt) {
 }
 
 int64_t StateOther_Calc(STATEOTHER_STRUC* other) {
+    if (!other) return 1;
     other->other_error = 1;
     other->other_tax = 0.0;
     if (other->state_code != kWashington || other->levy_kind != kLongTermCare) return 0;

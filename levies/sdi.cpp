@@ -124,6 +124,7 @@ double employee_contribution(const SDI_STRUC& sdi, const SdiRow& row) {
 }  // namespace
 
 int64_t SDI_Calc(SDI_STRUC* sdi) {
+    if (!sdi) return 1;
     sdi->sdi_error = 0;
     sdi->sdi_tax = 0.0;
     const MDATE date{sdi->check_month, sdi->check_day, sdi->check_year};

@@ -221,6 +221,7 @@ constexpr int64_t kEmployeeContributionVersion = 80;
 }  // namespace
 
 int64_t SUI_Calc(SUI_STRUC* sui) {
+    if (!sui) return 1;
     sui->sui_error = 0;
     const MDATE date{sui->check_month, sui->check_day, sui->check_year};
     const SuiRow* row = txl5::scan_rows(
@@ -246,6 +247,7 @@ int64_t SUI_Calc(SUI_STRUC* sui) {
 }
 
 int64_t ETT_Calc(ETT_STRUC* ett) {
+    if (!ett) return 1;
     ett->ett_error = 0;
     const MDATE date{ett->check_month, ett->check_day, ett->check_year};
     const EttRow* row =
@@ -259,6 +261,7 @@ int64_t ETT_Calc(ETT_STRUC* ett) {
 }
 
 int64_t FUTA_Calc(FUTA_STRUC* futa) {
+    if (!futa) return 1;
     futa->futa_error = 0;
     const MDATE date{futa->check_month, futa->check_day, futa->check_year};
     const FutaRow* row =

@@ -134,7 +134,8 @@ int64_t get_al_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text) {
 // The city's rate on the period's wages and on the bonus. A city not in the
 // table (or not taxing on the check date) levies nothing; only the employee's
 // extra local withholding is taken then.
-int64_t city_al(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC*, COUNTY_WITHHOLDING_STRUC* local) {
+int64_t city_al(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, COUNTY_WITHHOLDING_STRUC* local) {
+    if (!fed || !state || !local) return 1;
     const int64_t code = local->locality_code;
     const AlabamaCityRow* row = txl5::scan_rows(allwh, txl5::check_date(*fed),
                                                 [code](const AlabamaCityRow& r) { return r.city_code == code; });

@@ -77,6 +77,7 @@ int64_t get_co_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text) {
 // Whether the month's wages pass the threshold is judged on the period's state
 // wages brought to a month.
 int64_t county_co(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, COUNTY_WITHHOLDING_STRUC* local) {
+    if (!fed || !state || !local) return 1;
     const int64_t periods = local->local_pay_periods;
     const double monthly_wages = static_cast<double>(periods) * state->state_wages / kMonthsPerYear;
     double employee_tax = 0.0;

@@ -58,6 +58,7 @@ int64_t get_de_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text) {
 // threshold. An unknown pay frequency (a count below 1) counts the period as
 // the whole year.
 int64_t county_de(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, COUNTY_WITHHOLDING_STRUC* local) {
+    if (!fed || !state || !local) return 1;
     const double periods = static_cast<double>(txl5::per_period_divisor(local->local_pay_periods));
     const double monthly_wages = periods * state->state_wages / kMonthsPerYear;
     double tax = 0.0;

@@ -4,6 +4,7 @@
 // that include the local taxes.
 #include <cmath>
 
+#include "core/grossup.h"
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/statecodes.h"
@@ -12,17 +13,13 @@
 
 namespace {
 
+constexpr int64_t kFederalFailed = 1;    // result bit
 constexpr int64_t kLocalityFailed = 16;  // result bit
+constexpr int64_t kNullRecordResult = 1 | 8 | kLocalityFailed;
 constexpr int64_t kLocalErrorNotFound = 1;
-constexpr int64_t kFedStatusSearchExhausted = 100;
 constexpr uint64_t kCallGrossUpRegular = 11;
 constexpr uint64_t kCallGrossUpBonus = 12;
 constexpr int64_t kCallEmployee = 1;
-constexpr int kSearchPasses = 50;
-constexpr double kFirstTrial = 1.7;
-constexpr double kTolerance = 0.001;
-constexpr double kTestFirstTrial = 1.5;
-constexpr double kTestTolerance = 0.005;
 
 using LocalityFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*, LOCAL_WITHHOLDING_STRUC*);
 
@@ -103,19 +100,6 @@ void clear_supplemental_taxes(STATE_WITHHOLDING_STRUC* state, LOCAL_WITHHOLDING_
     if (local->struc_version > txl5::kLocalSupplementalVersion) local->local_supplemental_tax = 0.0;
 }
 
-// Bisection step: true when the net is within the tolerance of the target.
-bool bisect(double diff, double tolerance, double* guess, double* step) {
-    if (diff < -tolerance) {
-        *guess += *step;
-    } else if (diff > tolerance) {
-        *guess -= *step;
-    } else {
-        return true;
-    }
-    *step /= 2.0;
-    return false;
-}
-
 void set_regular_wages(double amount, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
                        LOCAL_WITHHOLDING_STRUC* local) {
     fed->gross_wages = fed->fica_wages = state->state_wages = local->local_wages = amount;
@@ -132,52 +116,57 @@ int64_t calculate_pass(EntryPoint entry, FEDERAL_WITHHOLDING_STRUC* fed, STATE_W
     return local_step(entry, TXL5_Calc(kCallEmployee, fed, state), fed, state, local);
 }
 
+// Marks a search whose trials ran out: fed_status 100, and the federal
+// part's failure bit when the last trial's net is still more than a cent from
+// the target.
+int64_t finish_search(const txl5::GrossUpOutcome& outcome, FEDERAL_WITHHOLDING_STRUC* fed, int64_t result) {
+    if (outcome.passes == txl5::kGrossUpSearch.passes) fed->fed_status = txl5::kFedStatusSearchExhausted;
+    if (txl5::gross_up_missed(outcome)) result |= kFederalFailed;
+    return result;
+}
+
 // Gross wages whose net pay after every tax, local ones included, is the
 // amount the caller put in gross_wages.
 int64_t gross_up_regular(EntryPoint entry, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
                          LOCAL_WITHHOLDING_STRUC* local) {
+    const txl5::GrossUpSearch& search = txl5::kGrossUpSearch;
     const double target = fed->gross_wages;
-    double guess = kFirstTrial * target;
-    double step = guess / 2.0;
     int64_t result = 0;
-    int pass = 0;
-    bool converged = false;
-    while (!converged && pass < kSearchPasses) {
-        set_regular_wages(dollarround(guess), fed, state, local);
-        result = calculate_pass(entry, fed, state, local);
-        converged = bisect(net_pay(*fed, *state, *local) - target, kTolerance, &guess, &step);
-        ++pass;
-    }
-    set_regular_wages(dollarround(guess), fed, state, local);
-    if (pass == kSearchPasses) fed->fed_status = kFedStatusSearchExhausted;
-    return result;
+    const txl5::GrossUpOutcome outcome =
+        txl5::search_gross(search.first_trial * target, search.tolerance, search.passes, [&](double guess) {
+            set_regular_wages(dollarround(guess), fed, state, local);
+            result = calculate_pass(entry, fed, state, local);
+            return net_pay(*fed, *state, *local) - target;
+        });
+    set_regular_wages(dollarround(outcome.guess), fed, state, local);
+    return finish_search(outcome, fed, result);
 }
 
 // Gross bonus whose net after every tax is the amount the caller put in
 // supplemental_wages. The first pass computes the paycheck without a bonus.
 int64_t gross_up_bonus(EntryPoint entry, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
                        LOCAL_WITHHOLDING_STRUC* local) {
+    const txl5::GrossUpSearch& search = txl5::kGrossUpSearch;
     const double wanted = fed->supplemental_wages;
-    double guess = kFirstTrial * wanted;
-    double step = guess / 2.0;
     set_supplemental_wages(0.0, fed, state, local);
     int64_t result = calculate_pass(entry, fed, state, local);
     const double target = net_pay(*fed, *state, *local) + wanted;
-    int pass = 1;
-    bool converged = false;
-    while (!converged && pass < kSearchPasses) {
-        set_supplemental_wages(dollarround(guess), fed, state, local);
-        result = calculate_pass(entry, fed, state, local);
-        converged = bisect(net_pay(*fed, *state, *local) - target, kTolerance, &guess, &step);
-        ++pass;
-    }
-    set_supplemental_wages(dollarround(guess), fed, state, local);
-    if (pass == kSearchPasses) fed->fed_status = kFedStatusSearchExhausted;
-    return result;
+    txl5::GrossUpOutcome outcome =
+        txl5::search_gross(search.first_trial * wanted, search.tolerance, search.passes - 1, [&](double guess) {
+            set_supplemental_wages(dollarround(guess), fed, state, local);
+            result = calculate_pass(entry, fed, state, local);
+            return net_pay(*fed, *state, *local) - target;
+        });
+    set_supplemental_wages(dollarround(outcome.guess), fed, state, local);
+    // The paycheck without the bonus counts as the first of the passes.
+    outcome.passes += 1;
+    return finish_search(outcome, fed, result);
 }
 
 int64_t calc_with_locality(EntryPoint entry, uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed,
                            STATE_WITHHOLDING_STRUC* state, LOCAL_WITHHOLDING_STRUC* local) {
+    // Without all three records nothing is computed: every part fails.
+    if (!fed || !state || !local) return kNullRecordResult;
     if (call_type == kCallGrossUpRegular) return gross_up_regular(entry, fed, state, local);
     if (call_type == kCallGrossUpBonus) return gross_up_bonus(entry, fed, state, local);
     const int64_t result = TXL5_Calc(static_cast<int64_t>(call_type), fed, state);
@@ -200,18 +189,18 @@ int64_t TXL5_Calc_Local(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STAT
 // recomputed, so the answer is the target plus the taxes at the target.
 int64_t TXL5_Calc_Local_TEST(uint64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
                              LOCAL_WITHHOLDING_STRUC* local) {
+    if (!fed || !state || !local) return kNullRecordResult;
+    const txl5::GrossUpSearch& search = txl5::kApproximateGrossUpSearch;
     const double target = fed->gross_wages;
     const int64_t calc_result = TXL5_Calc(static_cast<int64_t>(call_type), fed, state);
-    double guess = kTestFirstTrial * target;
-    double step = guess / 2.0;
     int64_t result = calc_result;
-    for (int pass = 0; pass < kSearchPasses; ++pass) {
-        result = local_step(EntryPoint::Test, calc_result, fed, state, local);
-        const double diff = guess - fed->fed_tax - fed->medicare_tax - fed->fica_tax - state->state_tax -
-                            local->local_tax - target;
-        if (bisect(diff, kTestTolerance, &guess, &step)) break;
-    }
-    fed->gross_wages = dollarround(guess);
+    const txl5::GrossUpOutcome outcome =
+        txl5::search_gross(search.first_trial * target, search.tolerance, search.passes, [&](double guess) {
+            result = local_step(EntryPoint::Test, calc_result, fed, state, local);
+            return guess - fed->fed_tax - fed->medicare_tax - fed->fica_tax - state->state_tax - local->local_tax -
+                   target;
+        });
+    fed->gross_wages = dollarround(outcome.guess);
     return result;
 }
 
@@ -233,7 +222,8 @@ int64_t TXL5_Calc_City(uint64_t, FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_S
 // spread over the pay periods (the flat amount wins). It replaces whatever the
 // locality function computed. Inputs that give no finite tax (infinite wages,
 // say) store 0 and report failure, so the entry point flags the locality.
-int64_t default_local(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*, LOCAL_WITHHOLDING_STRUC* local) {
+int64_t default_local(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, LOCAL_WITHHOLDING_STRUC* local) {
+    if (!fed || !state || !local) return 1;
     if (local->struc_version <= txl5::kLocalDefaultTaxVersion) return 0;
     const bool periods_known = local->local_pay_periods > 0;
     const double periods = static_cast<double>(local->local_pay_periods);

@@ -46,7 +46,8 @@ int64_t get_mo_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text) {
 
 // 1 % of the period's wages and of the bonus in either city. Any other code
 // levies nothing (and leaves the bonus tax as it was).
-int64_t city_mo(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*, LOCAL_WITHHOLDING_STRUC* local) {
+int64_t city_mo(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, LOCAL_WITHHOLDING_STRUC* local) {
+    if (!fed || !state || !local) return 1;
     bool ok = true;
     double tax = 0.0;
     if (local->locality_code == kStLouis || local->locality_code == kKansasCity) {

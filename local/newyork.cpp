@@ -393,16 +393,15 @@ LocalTax schedule_tax(const NyWhRow* table, const NyWhRow* high_income, const MD
         [&](const NyWhRow& row, bool annual) {
             const double wages = annual ? annualize * local.local_wages + annualize * bonus : local.local_wages + bonus;
             double taxable = wages - row.std_deduction - row.allowance_amount * allowances;
-            if (taxable < 0.0) taxable = 0.0;
-            // Written so that wages that are not a number fit no bracket.
-            if (!(row.lower <= taxable)) return false;
             if (!ny_top_bracket(row)) {
-                if (!(taxable < row.upper || row.upper == 0.0)) return false;
-                out.tax = row.base + row.rate * (taxable - row.lower);
-                if (annual) out.tax /= divisor;
-                out.found = true;
-                return true;
+                out.found = txl5::tax_in_bracket(row, taxable, annual, periods, &out.tax);
+                return out.found;
             }
+            // Wages that are not finite amounts fit no bracket, not even the
+            // top one; below the deductions they are taxed as 0.
+            if (!std::isfinite(taxable)) return false;
+            if (taxable < 0.0) taxable = 0.0;
+            if (!(row.lower <= taxable)) return false;
             const double annual_taxable = annual ? taxable : taxable * static_cast<double>(periods);
             const NyWhRow* band =
                 high_income ? txl5::ny_high_income_band(high_income, date, status, annual_taxable) : nullptr;
@@ -463,6 +462,7 @@ int64_t fail_no_row(LOCAL_WITHHOLDING_STRUC* local) {
 // row fits (or an amount is not finite), or'ed with bit 64 when no flat
 // supplemental rate is in force. local_tax is rounded by the caller.
 int64_t county_ny(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, COUNTY_WITHHOLDING_STRUC* local) {
+    if (!fed || !state || !local) return 1;
     const MDATE date = txl5::check_date(*fed);
     const int64_t code = local->locality_code;
     bool finite = true;

@@ -1048,19 +1048,20 @@ void record_table_date(STATE_WITHHOLDING_STRUC* state, const MDATE& start) {
 bool more_than_one(int64_t a, int64_t b) { return a > kMarriedLowAllowances - b; }
 
 // The row of table1, table3 or table4 for the pay frequency that `fits` takes;
-// failing that, the annual row it takes on an annual basis (`annual` is set).
-// These tables end at the row with no pay periods.
+// failing that, the annual row it takes on an annual basis (`annual` is set),
+// also for an annual payroll. These tables end at the row with no pay periods.
 template <class Row, class Fits>
 const Row* frequency_or_annual_row(const Row* table, const MDATE& date, int64_t pay_periods, Fits fits,
                                    bool* annual) {
-    const EndsAtZeroPayPeriods is_end;
     *annual = false;
-    const Row* row = txl5::scan_rows(
-        table, date, [&](const Row& r) { return r.pay_periods == pay_periods && fits(r, false); }, is_end);
-    if (row) return row;
-    row = txl5::scan_rows(table, date, [&](const Row& r) { return r.pay_periods == 1 && fits(r, true); }, is_end);
-    *annual = row != nullptr;
-    return row;
+    return txl5::scan_two_pass(
+        table, date, pay_periods, [](const Row&) { return true; },
+        [&](const Row& r, bool on_annual) {
+            if (!fits(r, on_annual)) return false;
+            *annual = on_annual;
+            return true;
+        },
+        true, EndsAtZeroPayPeriods(), txl5::SecondPass::AnnualOnly);
 }
 
 // table1 and table3 have no key beyond dates and pay periods.
@@ -1152,6 +1153,7 @@ int64_t flat_supplemental_tax(const MDATE& date, STATE_WITHHOLDING_STRUC* state)
 }  // namespace
 
 int64_t state_ca(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
+    if (!fed || !state) return 1;
     const MDATE date = txl5::begin_state(*fed, state);
     const int64_t pay_periods = state->state_pay_periods;
     // The low-income test counts the supplemental wages whatever the layout.

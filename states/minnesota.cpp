@@ -90,6 +90,7 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
 }  // namespace
 
 int64_t state_mn(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
+    if (!fed || !state) return 1;
     const MDATE date = txl5::begin_state(*fed, state);
     const bool supplemental_due = txl5::supplemental_due(*state);
     const int64_t status = state->state_filing_status == kStatusAsSingle ? 0 : state->state_filing_status;

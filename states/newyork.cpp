@@ -427,5 +427,6 @@ const SupplementalRateRow supplemental_ny[] = {
 
 // Tables of the check date; the table-date fields of the state record are not written.
 int64_t state_ny(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
+    if (!fed || !state) return 1;
     return txl5::ny_withholding(txl5::check_date(*fed), state, nywh, method3annualt, supplemental_ny);
 }

@@ -58,16 +58,15 @@ inline NyTax ny_period_tax(const NyWhRow* brackets, const NyWhRow* high_income, 
             const double allowance_total = row.allowance_amount * static_cast<double>(allowances);
             double taxable = annual ? periods * added_wages + periods * wages - row.std_deduction - allowance_total
                                     : added_wages + wages - row.std_deduction - allowance_total;
-            if (taxable < 0.0) taxable = 0.0;
-            // Wages that are not finite amounts fit no bracket.
-            if (!std::isfinite(taxable) || !(row.lower <= taxable)) return false;
             if (!ny_top_bracket(row)) {
-                if (!(taxable < row.upper || row.upper == 0.0)) return false;
-                out.tax = row.base + row.rate * (taxable - row.lower);
-                if (annual) out.tax /= divisor;
-                out.found = true;
-                return true;
+                out.found = tax_in_bracket(row, taxable, annual, pay_periods, &out.tax);
+                return out.found;
             }
+            // Wages that are not finite amounts fit no bracket, not even the
+            // top one; below the deductions they are taxed as 0.
+            if (!std::isfinite(taxable)) return false;
+            if (taxable < 0.0) taxable = 0.0;
+            if (!(row.lower <= taxable)) return false;
             // High income: one flat rate on the whole annual taxable wage, with
             // no base and no subtraction of the bracket floor.
             const double annual_taxable = annual ? taxable : taxable * periods;

@@ -275,6 +275,7 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
 }  // namespace
 
 int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
+    if (!fed || !state) return 1;
     const MDATE date = txl5::begin_state(*fed, state);
     if (fed->check_year <= kLastYearShareOfFederal) {
         state->state_tax = kShareOfFederalTax * fed->fed_tax;

@@ -245,6 +245,27 @@ TEST(Driver, GrossUpOfABonusReachesTheNetBonus) {
     EXPECT_NEAR(p.net(), regular.net() + 500.0, 0.01);
 }
 
+// A net the search cannot reach (500.00 of extra federal withholding on a net
+// of 100.00 needs a gross above 3.4 times the net, beyond every trial) is a
+// failure; a search that merely ends between two cent amounts is not.
+TEST(Driver, AGrossUpThatCannotReachTheNetReportsIt) {
+    Paycheck p;
+    p.fed.gross_wages = 100.0;
+    p.fed.additional_fed_wh = 500.0;
+    EXPECT_EQ(TXL5_Calc(11, &p.fed, &p.state), 1);
+    EXPECT_EQ(p.fed.fed_status, 100);
+    EXPECT_GT(std::fabs(p.net() - 100.0), 0.01);
+
+    for (int cents = 0; cents < 40; ++cents) {
+        Paycheck q;
+        const double target = 1000.0 + cents * 0.0125;
+        q.fed.gross_wages = target;
+        EXPECT_EQ(TXL5_Calc(11, &q.fed, &q.state), 0) << target;
+        EXPECT_EQ(q.fed.fed_status, 0) << target;
+        EXPECT_LE(std::fabs(q.net() - target), 0.01) << target;
+    }
+}
+
 TEST(Driver, ExportedNames) { txl5_test::expect_plain_functions({"TXL5_Calc"}); }
 
 }  // namespace

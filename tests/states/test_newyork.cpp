@@ -174,6 +174,7 @@ TEST(NewYork, NoRowIsAFailure) {
         {"no rows before 2024 (the federal part fails as well)", 2023, 1000.0, 9},
         {"wages that are not a number", 2026, std::nan(""), 8},
         {"infinite wages", 2026, std::numeric_limits<double>::infinity(), 8},
+        {"wages of minus infinity are not floored to 0", 2026, -std::numeric_limits<double>::infinity(), 8},
         {"annualized top-bracket wages that overflow", 2026, 1e307, 8},
     };
     for (const auto& c : cases) {
