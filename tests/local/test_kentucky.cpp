@@ -291,8 +291,89 @@ TEST(KentuckyLocal, GeneratedTablesAreCurrent) {
     EXPECT_EQ(status, 0) << output;
 }
 
+// ---- The directory lists --------------------------------------------------------
+
+struct DirectoryEntry {
+    std::string why;
+    int64_t kind;  // taxbody_kind: 0 school districts, 1 cities, 2 counties
+    int64_t entry_index;
+    const char* text;  // null: no such entry
+    int64_t count;
+    int64_t code;
+};
+
+// Counts: the 2026 localities of each data file (169 cities, 54 counties,
+// 7 school districts); a locality of several rows is one entry.
+const DirectoryEntry kDirectory[] = {
+    {"cities, entry 0", 1, 0, "Adairville", 169, 2001},
+    {"Alexandria has two rows but is one entry", 1, 1, "Alexandria", 169, 2105},
+    {"the entry after Alexandria", 1, 2, "Ashland", 169, 2002},
+    {"Covington keeps its code", 1, 32, "Covington", 169, 2057},
+    {"Elsmere's two date ranges of 2026 are one entry", 1, 48, "Elsmere", 169, 2046},
+    {"the last city", 1, 168, "Wurtland", 169, 2169},
+    {"past the last city", 1, 169, nullptr, 169, 0},
+    {"counties, entry 0", 2, 0, "Adair", 54, 1},
+    {"Boone's two brackets are one entry", 2, 1, "Boone", 54, 2},
+    {"the entry after Boone", 2, 2, "Bourbon", 54, 3},
+    {"the last county", 2, 53, "Woodford", 54, 54},
+    {"school districts, entry 0", 0, 0, "Anchorage Independent", 7, 10007},
+    {"the last school district", 0, 6, "Warren County", 7, 10006},
+    {"only the low 32 bits count: 4294967297 is entry 1", 1, INT64_C(4294967297), "Alexandria", 169, 2105},
+    {"a negative entry", 0, -1, nullptr, 7, 0},
+    {"kind 3 has no list", 3, 0, nullptr, 0, 0},
+    {"kind -1 has no list", -1, 0, nullptr, 0, 0},
+};
+
+TEST(KentuckyLocal, DirectoryLists) {
+    for (const auto& e : kDirectory) {
+        WITHHOLDING_TAXBODY_INFO info{};
+        info.state_code = kKentucky;
+        info.taxbody_kind = e.kind;
+        info.entry_index = e.entry_index;
+        info.entry_code = info.locality_code = -9;
+        char text[TXL5_PROMPT_MAX];
+        std::memset(text, 'x', sizeof text);
+        const int64_t length = TXL5_Get_Prompt(&info, text);
+        EXPECT_EQ(info.entry_count, e.count) << e.why;
+        if (e.text) {
+            EXPECT_EQ(length, static_cast<int64_t>(std::strlen(e.text))) << e.why;
+            EXPECT_STREQ(text, e.text) << e.why;
+            EXPECT_EQ(info.entry_code, e.code) << e.why;
+            EXPECT_EQ(info.locality_code, e.code) << e.why;
+        } else {
+            EXPECT_EQ(length, 0) << e.why;
+            EXPECT_EQ(text[0], 'x') << e.why;
+            EXPECT_EQ(info.locality_code, -9) << e.why;
+        }
+    }
+}
+
+// Every listed code finds its locality in the calculation of the same kind.
+TEST(KentuckyLocal, EveryListedCodeIsTaxed) {
+    const struct {
+        int64_t list;
+        int64_t tax_kind;
+    } kinds[] = {{0, kSchool}, {1, kCity}, {2, kCounty}};
+    for (const auto& k : kinds) {
+        WITHHOLDING_TAXBODY_INFO info{};
+        info.taxbody_kind = k.list;
+        char text[TXL5_PROMPT_MAX];
+        get_ky_taxbody_info(&info, text);
+        const int64_t count = info.entry_count;
+        for (int64_t i = 0; i < count; ++i) {
+            info.entry_index = i;
+            ASSERT_GT(get_ky_taxbody_info(&info, text), 0) << k.list << " " << i;
+            LocalityPaycheck p(kKentucky, 2026, 26, 1000.0);
+            p.local.local_tax_kind = k.tax_kind;
+            p.local.locality_code = info.locality_code;
+            EXPECT_EQ(local_ky(&p.fed, &p.state, &p.local), 0) << text;
+            EXPECT_GT(p.local.local_tax, 0.0) << text;
+        }
+    }
+}
+
 TEST(KentuckyLocal, ExportedNames) {
-    txl5_test::expect_typed_functions({"local_ky", "ltaxcalc"});
+    txl5_test::expect_typed_functions({"local_ky", "ltaxcalc", "get_ky_taxbody_info"});
     txl5_test::expect_data_objects({"kylocalcity", "kylocalcounty", "kylocalschool", "kymentalcounty"});
 }
 
