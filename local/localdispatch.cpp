@@ -47,7 +47,7 @@ Route locality_route(EntryPoint entry, int64_t state_code) {
         case txl5::kIndiana:
             return not_built();
         case txl5::kKentucky:
-            return not_built();
+            return routed(local_ky);
         case txl5::kMaryland:
             return not_built();
         case txl5::kMichigan:
