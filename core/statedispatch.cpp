@@ -15,12 +15,15 @@ StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case kCalifornia: return state_ca;
         case kKentucky: return state_ky;
+        case kMaine: return state_me;
+        case kMassachusetts: return state_ma;
         case kMinnesota: return state_mn;
         case kNebraska: return state_ne;
         case kNewJersey: return state_nj;
         case kNewMexico: return state_nm;
         case kNewYork: return state_ny;
         case kNorthDakota: return state_nd;
+        case kOklahoma: return state_ok;
         default: return nullptr;
     }
 }
