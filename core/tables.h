@@ -71,6 +71,17 @@ const Row* scan_rows(const Row* table, const MDATE& date, Accept accept, IsEnd i
     return nullptr;
 }
 
+// The row scan of tables whose rows carry no date range (a tax-year column,
+// say, that `accept` tests with the row's other keys): the first row before
+// the end row that `accept` takes, or null.
+template <class Row, class Accept, class IsEnd>
+const Row* find_row(const Row* table, Accept accept, IsEnd is_end) {
+    for (const Row* row = table; !is_end(*row); ++row) {
+        if (accept(*row)) return row;
+    }
+    return nullptr;
+}
+
 // Number of rows before the end row (the end row not counted).
 template <class Row, class IsEnd = EndsAtZeroStartMonth>
 int64_t table_row_count(const Row* table, IsEnd is_end = IsEnd()) {
