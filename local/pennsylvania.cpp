@@ -21,6 +21,7 @@
 #include "core/tables.h"
 #include "core/versions.h"
 #include "local/amounts.h"
+#include "local/directory.h"
 
 // Kept for callers that link it; no calculation reads it.
 const PennsylvaniaReservedRow palocal[] = {{}};
@@ -49,6 +50,10 @@ constexpr int64_t kResident = 1;
 constexpr double kPercent = 100.0;
 // local_error and the result when no row names the code for the check year.
 constexpr int64_t kNotFound = 1;
+
+// The directory's lists (taxbody_kind).
+constexpr int64_t kListSchoolPairings = 0;
+constexpr int64_t kListMunicipalities = 1;
 
 bool municipal_kind(int64_t kind) {
     return kind == kMuniBoth || kind == kMuniEarnedIncome || kind == kMuniServices;
@@ -137,7 +142,82 @@ double services_tax(double annual, const LOCAL_WITHHOLDING_STRUC& local) {
     }
 }
 
+// ---- The locality directory ---------------------------------------------------
+
+// Rows of the newest year: from the first row while a row has a code and its
+// year is not older than the first row's.
+template <class Row, class Code>
+int64_t newest_year_rows(const Row* table, Code code_of) {
+    const int64_t newest = table[0].tax_year;
+    return txl5::table_row_count(table, [newest, code_of](const Row& row) {
+        return code_of(row) == 0 || row.tax_year < newest;
+    });
+}
+
+int64_t get_number_of_name_entries(int64_t list) {
+    switch (list) {
+        case kListSchoolPairings:
+            return newest_year_rows(palocal_school_2009,
+                                    [](const PennsylvaniaSchoolRow& row) { return row.district_code; });
+        case kListMunicipalities:
+            return newest_year_rows(palocal_muni_2005, [](const PennsylvaniaMuniRow& row) { return row.psd_code; });
+        default:
+            return 0;
+    }
+}
+
+// A directory text "FIRST (SECOND)": a school district and the municipality of
+// the pairing, or a municipality and its county. The shipped names make at
+// most 50 characters (the generator checks that every one fits the caller's
+// buffer); a longer text would be cut to the capacity.
+constexpr size_t kPairedNameCapacity = 2 * TXL5_PROMPT_MAX;
+
+struct PairedName {
+    char text[kPairedNameCapacity];
+    size_t length;
+};
+
+void append(PairedName* name, const char* part) {
+    while (part && *part && name->length + 1 < kPairedNameCapacity) name->text[name->length++] = *part++;
+    name->text[name->length] = '\0';
+}
+
+PairedName paired_name(const char* first, const char* second) {
+    PairedName name{};
+    append(&name, first);
+    append(&name, " (");
+    append(&name, second);
+    append(&name, ")");
+    return name;
+}
+
 }  // namespace
+
+namespace txl5 {
+
+// Kind 0 lists the school pairings (the code shown is the school district's,
+// the code to use the pairing's sequence number); kind 1 the municipalities
+// (both codes the register id). Any other kind lists nothing.
+int64_t pa_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size) {
+    if (!info) return 0;
+    const int64_t list = info->taxbody_kind;
+    const int64_t i = requested_entry(info, get_number_of_name_entries(list));
+    if (i < 0) return 0;
+    if (list == kListSchoolPairings) {
+        const PennsylvaniaSchoolRow& row = palocal_school_2009[i];
+        const PairedName name = paired_name(row.district_name, row.muni_name);
+        return copy_entry(info, name.text, row.district_code, row.seq, text, size);
+    }
+    const PennsylvaniaMuniRow& row = palocal_muni_2005[i];
+    const PairedName name = paired_name(row.muni_name, row.county_name);
+    return copy_entry(info, name.text, row.psd_code, row.psd_code, text, size);
+}
+
+}  // namespace txl5
+
+int64_t get_pa_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text) {
+    return txl5::prompt_within_limit(txl5::pa_taxbody_info, info, text);
+}
 
 // The earned income tax at the row's rate on the wages (and on the bonus when
 // the layout has the supplemental fields), plus the period's services tax;

