@@ -24,6 +24,7 @@ StateFunction state_function(int64_t state_code) {
         case kNewYork: return state_ny;
         case kNorthDakota: return state_nd;
         case kOklahoma: return state_ok;
+        case kPennsylvania: return state_pa;
         default: return nullptr;
     }
 }

@@ -63,15 +63,24 @@ struct EndsAtZeroStartMonth {
     bool operator()(const Row& row) const { return row.start_date.month == 0; }
 };
 
-// The row scan: first row in range for `date` that `accept` takes. `accept` may
-// compute with the row (a bracket test, say) before answering. Returns null when
-// the scan reaches the end row.
-template <class Row, class Accept, class IsEnd = EndsAtZeroStartMonth>
-const Row* scan_rows(const Row* table, const MDATE& date, Accept accept, IsEnd is_end = IsEnd()) {
+// The row scan underneath every look-up: the first row before the end row
+// that `accept` takes, or null. Tables whose rows carry no date range (a
+// tax-year column, say, that `accept` tests with the row's other keys) use it
+// directly.
+template <class Row, class Accept, class IsEnd>
+const Row* find_row(const Row* table, Accept accept, IsEnd is_end) {
     for (const Row* row = table; !is_end(*row); ++row) {
-        if (row_in_range(*row, date) && accept(*row)) return row;
+        if (accept(*row)) return row;
     }
     return nullptr;
+}
+
+// The row scan of effective-dated tables: first row in range for `date` that
+// `accept` takes. `accept` may compute with the row (a bracket test, say)
+// before answering. Returns null when the scan reaches the end row.
+template <class Row, class Accept, class IsEnd = EndsAtZeroStartMonth>
+const Row* scan_rows(const Row* table, const MDATE& date, Accept accept, IsEnd is_end = IsEnd()) {
+    return find_row(table, [&](const Row& row) { return row_in_range(row, date) && accept(row); }, is_end);
 }
 
 // Number of rows before the end row (the end row not counted).

@@ -59,7 +59,7 @@ Route locality_route(EntryPoint entry, int64_t state_code) {
         case txl5::kOhio:
             return not_built();
         case txl5::kPennsylvania:  // not through the county entry point
-            return entry == EntryPoint::County ? Route{} : not_built();
+            return entry == EntryPoint::County ? Route{} : routed(local_pa);
         default:
             return Route{};
     }

@@ -1091,14 +1091,15 @@ bool low_income_limit(const CaLowIncomeRow& row, bool annual, const STATE_WITHHO
 // for 1 to 10 allowances, the one-allowance amount times the count above ten.
 // A frequency without a row takes the annual row divided by the pay periods.
 bool estimated_deduction(int64_t pay_periods, int64_t allowances, double* amount) {
-    const CaEstimatedDeductionRow* end = table2 + txl5::table_row_count(table2, EndsAtZeroPayPeriods());
-    auto row_for = [&](int64_t periods) {
-        return std::find_if(table2, end, [&](const CaEstimatedDeductionRow& r) { return r.pay_periods == periods; });
+    auto row_for = [](int64_t periods) {
+        return txl5::find_row(
+            table2, [periods](const CaEstimatedDeductionRow& r) { return r.pay_periods == periods; },
+            EndsAtZeroPayPeriods());
     };
     const CaEstimatedDeductionRow* row = row_for(pay_periods);
-    const bool annual = row == end;
+    const bool annual = row == nullptr;
     if (annual) row = row_for(1);
-    if (row == end) return false;
+    if (!row) return false;
     if (allowances <= 0) {
         *amount = 0.0;
     } else if (allowances <= kEstimatedDeductionColumnCount) {
