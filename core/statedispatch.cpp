@@ -14,6 +14,8 @@ using StateFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_
 StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case kCalifornia: return state_ca;
+        case kConnecticut: return state_ct;
+        case kIowa: return state_ia;
         case kKentucky: return state_ky;
         case kMaine: return state_me;
         case kMassachusetts: return state_ma;
@@ -24,6 +26,7 @@ StateFunction state_function(int64_t state_code) {
         case kNewYork: return state_ny;
         case kNorthDakota: return state_nd;
         case kOklahoma: return state_ok;
+        case kOregon: return state_or;
         case kPennsylvania: return state_pa;
         default: return nullptr;
     }
