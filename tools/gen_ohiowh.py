@@ -27,6 +27,7 @@ from decimal import Decimal
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import perperiod  # noqa: E402
 
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DATA = "tools/data/ohio_ohwh.csv"
 SCRIPT = "tools/gen_ohiowh.py"
 FREQUENCIES = (52, 26, 24, 12)
@@ -48,7 +49,7 @@ PRINTED_2026 = [
 
 def read_ranges(path):
     """Annual rows grouped by date range, in file order: (start, end, source, rows)."""
-    with open(path, newline="") as f:
+    with open(os.path.join(ROOT, path), newline="") as f:
         lines = [line for line in f if line.strip() and not line.startswith("#")]
     ranges = []
     for r in csv.DictReader(lines):
