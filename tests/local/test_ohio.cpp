@@ -232,8 +232,78 @@ TEST(OhioLocal, SchoolTablesMatchTheirDataFile) {
     EXPECT_EQ(ohswh[0].start_date.month, 0);  // the pre-2006 table holds its end row only
 }
 
+// ---- The directory's lists ------------------------------------------------------
+
+struct DirectoryCase {
+    std::string why;
+    int64_t kind;
+    int64_t entry;
+    std::string text;  // empty: no entry
+    int64_t code;
+    int64_t count;  // entry_count written
+};
+
+// 2026 rows: 678 municipalities and 215 school districts, each list with its
+// placeholder; districts in name order, municipalities in code order.
+const DirectoryCase kDirectory[] = {
+    {"municipalities, entry 0: the placeholder", kMunicipal, 0, "None", 0, 679},
+    {"municipalities, entry 1: ABERDEEN (code 142)", kMunicipal, 1, "ABERDEEN", 142, 679},
+    {"municipalities, the last entry: ZANESVILLE (88084)", kMunicipal, 678, "ZANESVILLE", 88084, 679},
+    {"municipalities, entry 679 is past the list", kMunicipal, 679, "", 0, 679},
+    {"school districts, entry 0: the placeholder", kSchool, 0, "None", 0, 216},
+    {"school districts, entry 1: ADA EVSD (IRN 45187)", kSchool, 1, "ADA EVSD", kAdaEvsd, 216},
+    {"school districts, entry 2: ADAMS COUNTY/OHIO VALLEY LSD (IRN 61903)", kSchool, 2,
+     "ADAMS COUNTY/OHIO VALLEY LSD", 61903, 216},
+    {"only the low 32 bits of the entry number count: 2^32 + 1 is entry 1", kSchool, (INT64_C(1) << 32) + 1,
+     "ADA EVSD", kAdaEvsd, 216},
+    {"a negative entry number is past the list", kSchool, -1, "", 0, 216},
+    {"kind 2 has no list", 2, 0, "", 0, 0},
+};
+
+TEST(OhioLocal, DirectoryLists) {
+    for (const DirectoryCase& c : kDirectory) {
+        WITHHOLDING_TAXBODY_INFO info{};
+        info.state_code = kOhio;
+        info.taxbody_kind = c.kind;
+        info.entry_index = c.entry;
+        info.entry_code = info.locality_code = -7;
+        char text[TXL5_PROMPT_MAX] = "untouched";
+        const int64_t length = TXL5_Get_Prompt(&info, text);
+        EXPECT_EQ(info.entry_count, c.count) << c.why;
+        if (c.text.empty()) {
+            EXPECT_EQ(length, 0) << c.why;
+            EXPECT_STREQ(text, "untouched") << c.why;
+            EXPECT_EQ(info.locality_code, -7) << c.why;
+            continue;
+        }
+        EXPECT_EQ(length, static_cast<int64_t>(c.text.size())) << c.why;
+        EXPECT_EQ(std::string(text), c.text) << c.why;
+        EXPECT_EQ(info.entry_code, c.code) << c.why;
+        EXPECT_EQ(info.locality_code, c.code) << c.why;
+        // The code handed out is the one the calculation takes.
+        char again[TXL5_PROMPT_MAX];
+        EXPECT_EQ(get_oh_taxbody_info(&info, again), length) << c.why;
+    }
+}
+
+TEST(OhioLocal, EveryListedCodeFindsItsRate) {
+    // Each municipality of the 2026 list, asked for in 2026, taxes at its row's rate.
+    for (int64_t i = 1; i < 679; ++i) {
+        WITHHOLDING_TAXBODY_INFO info{};
+        info.state_code = kOhio;
+        info.taxbody_kind = kMunicipal;
+        info.entry_index = i;
+        char text[TXL5_PROMPT_MAX];
+        ASSERT_GT(TXL5_Get_Prompt(&info, text), 0) << i;
+        EXPECT_EQ(ohmwhn[i].end_date.month, 12) << text;
+        LocalityPaycheck p = ohio_paycheck({"", {12, 31, 2026}, kMunicipal, info.locality_code, 52, 0, 1000.0, 0, 0});
+        EXPECT_EQ(county_oh(&p.fed, &p.state, &p.local), 0) << text;
+        EXPECT_DOUBLE_EQ(p.local.local_tax, 1000.0 * ohmwhn[i].muni_rate) << text;
+    }
+}
+
 TEST(OhioLocal, Exports) {
-    txl5_test::expect_typed_functions({"county_oh"});
+    txl5_test::expect_typed_functions({"county_oh", "get_oh_taxbody_info"});
     txl5_test::expect_data_objects({"ohmwhn", "ohswhn", "oheiswhn", "ohswh"});
 }
 
