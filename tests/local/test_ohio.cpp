@@ -139,8 +139,14 @@ TEST(OhioLocal, AmountsThatAreNotFiniteStoreZeroAndFail) {
 
 // ---- The compiled tables against their data files -------------------------------
 
+// The source tree, from this file's compiled path; a relative path is relative
+// to the build directory, which holds the library.
 std::string source_root() {
     std::string root = __FILE__;
+    if (!root.empty() && root[0] != '/') {
+        const std::string library = TXL5_LIBRARY_PATH;
+        root = library.substr(0, library.rfind('/') + 1) + root;
+    }
     const size_t cut = root.rfind("/tests/local/");
     if (cut != std::string::npos) root.resize(cut);
     return root;
