@@ -25,6 +25,7 @@ StateFunction state_function(int64_t state_code) {
         case kNewMexico: return state_nm;
         case kNewYork: return state_ny;
         case kNorthDakota: return state_nd;
+        case kOhio: return state_oh;
         case kOklahoma: return state_ok;
         case kOregon: return state_or;
         case kPennsylvania: return state_pa;

@@ -68,6 +68,7 @@ txl5::DirectoryLookup state_directory(int64_t state_code) {
         case txl5::kMissouri: return txl5::mo_taxbody_info;
         case txl5::kNewYork: return txl5::ny_taxbody_info;
         case txl5::kPennsylvania: return txl5::pa_taxbody_info;
+        case txl5::kOhio: return txl5::oh_taxbody_info;
         default: return nullptr;
     }
 }

@@ -61,6 +61,7 @@ int64_t ky_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size)
 int64_t mo_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 int64_t ny_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 int64_t pa_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
+int64_t oh_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 
 }  // namespace txl5
 

@@ -56,8 +56,8 @@ Route locality_route(EntryPoint entry, int64_t state_code) {
             return routed(city_mo);
         case txl5::kNewYork:  // New York City and Yonkers
             return routed(county_ny);
-        case txl5::kOhio:
-            return not_built();
+        case txl5::kOhio:  // municipal and school district taxes
+            return routed(county_oh);
         case txl5::kPennsylvania:  // not through the county entry point
             return entry == EntryPoint::County ? Route{} : routed(local_pa);
         default:

@@ -1,0 +1,43 @@
+// Ohio municipal and school district income taxes: the rate tables and the
+// directory's lists.
+#ifndef TXL5_LOCAL_OHIO_H
+#define TXL5_LOCAL_OHIO_H
+
+#include "core/txl5.h"
+
+// A municipality's income tax rate over a date range.
+struct OhioMunicipalRow {
+    MDATE start_date;
+    MDATE end_date;
+    int64_t muni_code;      // the locality code: the municipality's Census place code
+    const char* muni_name;  // the name the directory shows
+    double muni_rate;       // fraction of wages
+};
+static_assert(sizeof(OhioMunicipalRow) == 9 * 8, "Ohio municipal rows have 9 slots");
+
+// A school district's income tax rate over a date range.
+struct OhioSchoolRow {
+    MDATE start_date;
+    MDATE end_date;
+    int64_t district_code;    // the locality code
+    int64_t district_code_2;  // the same number, shown to a user
+    const char* district_name;
+    double rate_pct;          // percent: 1.5 = 1.5 %
+};
+static_assert(sizeof(OhioSchoolRow) == 10 * 8, "Ohio school district rows have 10 slots");
+
+// A school district rate of the years before 2006.
+struct OhioOldSchoolRow {
+    MDATE start_date;
+    MDATE end_date;
+    int64_t district_code;
+    double rate_pct;
+};
+static_assert(sizeof(OhioOldSchoolRow) == 8 * 8, "Ohio pre-2006 school district rows have 8 slots");
+
+TXL5_EXPORT extern const OhioMunicipalRow ohmwhn[];
+TXL5_EXPORT extern const OhioSchoolRow ohswhn[];
+TXL5_EXPORT extern const OhioSchoolRow oheiswhn[];
+TXL5_EXPORT extern const OhioOldSchoolRow ohswh[];
+
+#endif  // TXL5_LOCAL_OHIO_H

@@ -1,0 +1,157 @@
+#!/usr/bin/env python3
+"""Generates the Ohio local tax tables ohmwhn, ohswhn and oheiswhn.
+
+Data files (CSV with a header, one row per line; lines starting with # are notes):
+  tools/data/ohio_municipal_rates.csv   the Ohio Department of Taxation's municipal rate table
+                                        (The Finder): one row per municipality and rate period
+  tools/data/ohio_school_districts.csv  the school district income tax list of tax year 2026
+                                        (SDIT_LIST): rate and tax base of every taxing district
+
+ohmwhn: for each year held (newest first), one row for each rate period of a municipality that
+overlaps the year, its dates cut to the year; the year starts with the placeholder "None" (code 0,
+rate 0). Within the year the rows in force on 31 December come first, in the order of the data
+file (municipality code), then the rows of rates that ended earlier in the year, so that the
+directory, which lists the rows ending on the year's last day, shows every municipality once.
+
+ohswhn and oheiswhn: the 2026 list for each year held, with the placeholder "None" first in
+ohswhn; districts in name order. A district's code is its IRN without leading zero where the data
+file gives one, else its SD number. Rate in percent. oheiswhn holds the districts taxing earned
+income only (its rate column is not read).
+
+  tools/gen_ohio.py                                print the generated tables
+  tools/gen_ohio.py --write local/ohio_tables.cpp  replace the generated block in the source
+  tools/gen_ohio.py --check local/ohio_tables.cpp  exit 1 when the block differs
+"""
+import csv
+import os
+import re
+import sys
+from decimal import Decimal
+
+SCRIPT = "tools/gen_ohio.py"
+MUNI_DATA = "tools/data/ohio_municipal_rates.csv"
+SCHOOL_DATA = "tools/data/ohio_school_districts.csv"
+BEGIN = "// BEGIN GENERATED TABLES"
+END = "// END GENERATED TABLES"
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+YEARS = (2026, 2025, 2024)
+# Years whose school district list is the 2026 list carried back (no list of their own was found).
+CARRIED_SCHOOL_YEARS = (2025, 2024)
+
+
+def read_csv(path):
+    with open(os.path.join(ROOT, path), newline="") as f:
+        return list(csv.DictReader(line for line in f if not line.startswith("#")))
+
+
+def ymd(text):
+    return int(text[:4]), int(text[4:6]), int(text[6:8])
+
+
+def cpp_date(d):
+    return f"{{{d[1]}, {d[2]}, {d[0]}}}"
+
+
+def cpp_string(text):
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+
+def number(x):
+    text = format(Decimal(x).normalize(), "f")
+    return text if "." in text else text + ".0"
+
+
+def municipal_rows(year):
+    first, last = (year, 1, 1), (year, 12, 31)
+    full, ended = [], []
+    for r in read_csv(MUNI_DATA):
+        start, end = ymd(r["start_date"]), ymd(r["end_date"])
+        if start > last or end < first:
+            continue
+        row = (max(start, first), min(end, last), int(r["muni_code"]), r["muni_name"], r["rate"])
+        (full if row[1] == last else ended).append(row)
+    return [(first, last, 0, "None", "0")] + full + ended
+
+
+def school_districts():
+    rows = []
+    for r in read_csv(SCHOOL_DATA):
+        name = re.sub(r"\s*\(.*\)\s*$", "", r["district_name_with_levy_note"]).upper()
+        code = int(r["irn"]) if r["irn"] else int(r["sd_number"])
+        rows.append((name, code, r["rate_pct"], r["tax_base"]))
+    return sorted(rows)
+
+
+def generate():
+    lines = [f"{BEGIN} by {SCRIPT} from {MUNI_DATA} and {SCHOOL_DATA}: do not edit by hand"]
+
+    lines.append("const OhioMunicipalRow ohmwhn[] = {")
+    for year in YEARS:
+        rows = municipal_rows(year)
+        lines.append(f"    // {year}: Ohio municipal income tax rates in force in {year} (The Finder rate table).")
+        for start, end, code, name, rate in rows:
+            lines.append(f"    {{{cpp_date(start)}, {cpp_date(end)}, {code}, {cpp_string(name)}, {number(rate)}}},")
+    lines += ["    {},", "};", ""]
+
+    districts = school_districts()
+    lines.append("const OhioSchoolRow ohswhn[] = {")
+    for year in YEARS:
+        if year in CARRIED_SCHOOL_YEARS:
+            lines.append(f"    // {year}: the tax year 2026 list carried back (no {year} list found; unverified).")
+        else:
+            lines.append(f"    // {year}: Ohio school district income tax rates, tax year {year} (SDIT_LIST).")
+        rows = [("None", 0, "0", "")] + districts
+        for name, code, rate, _base in rows:
+            lines.append(f"    {{{{1, 1, {year}}}, {{12, 31, {year}}}, {code}, {code}, {cpp_string(name)}, "
+                         f"{number(rate)}}},")
+    lines += ["    {},", "};", ""]
+
+    lines.append("const OhioSchoolRow oheiswhn[] = {")
+    for year in YEARS:
+        if year in CARRIED_SCHOOL_YEARS:
+            lines.append(f"    // {year}: the earned-income districts of tax year 2026 carried back (unverified).")
+        else:
+            lines.append(f"    // {year}: districts taxing earned income only, tax year {year} (SDIT_LIST).")
+        for name, code, rate, base in districts:
+            if base == "earned_income":
+                lines.append(f"    {{{{1, 1, {year}}}, {{12, 31, {year}}}, {code}, {code}, {cpp_string(name)}, "
+                             f"{number(rate)}}},")
+    lines += ["    {},", "};"]
+
+    lines.append(END)
+    return "\n".join(lines) + "\n"
+
+
+def replace_block(text, block):
+    start = text.find(BEGIN)
+    end = text.find(END)
+    if start < 0 or end < start:
+        raise SystemExit("no generated block in the file")
+    end = text.index("\n", end) + 1
+    return text[:start] + block + text[end:]
+
+
+def main():
+    block = generate()
+    args = sys.argv[1:]
+    if not args:
+        sys.stdout.write(block)
+        return 0
+    if len(args) != 2 or args[0] not in ("--write", "--check"):
+        raise SystemExit(f"usage: {SCRIPT} [--write FILE | --check FILE]")
+    with open(args[1]) as f:
+        text = f.read()
+    updated = replace_block(text, block)
+    if args[0] == "--check":
+        if updated != text:
+            sys.stderr.write(f"{args[1]}: generated tables differ from {SCRIPT}\n")
+            return 1
+        return 0
+    with open(args[1], "w") as f:
+        f.write(updated)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
