@@ -15,6 +15,7 @@
 #include "local/kentucky.h"
 #include "tests/local/locality_paycheck.h"
 #include "tests/support/exports.h"
+#include "tests/support/source_root.h"
 
 namespace {
 
@@ -188,13 +189,7 @@ TEST(KentuckyLocal, ScheduleArithmetic) {
 
 // ---- The data files ---------------------------------------------------------------
 
-std::string source_root() {
-    std::string root = __FILE__;
-    const size_t cut = root.rfind("/tests/local/");
-    if (cut == std::string::npos) return "";
-    root.resize(cut);
-    return root;
-}
+std::string source_root() { return txl5_test::source_root(); }
 
 std::vector<std::vector<std::string>> read_csv(const std::string& path) {
     std::vector<std::vector<std::string>> rows;

@@ -11,6 +11,7 @@
 #include "local/newyork.h"
 #include "tests/support/brackets.h"
 #include "tests/support/exports.h"
+#include "tests/support/source_root.h"
 
 namespace {
 
@@ -354,10 +355,7 @@ TEST(NewYorkLocal, NonFiniteInputsWriteNoNonFiniteAmount) {
 // refuses rows that differ from the 2026 weekly brackets and per-period
 // deductions quoted for the city or from the printed Yonkers nonresident bands.
 TEST(NewYorkLocal, GeneratedBlocksAreCurrent) {
-    std::string root = __FILE__;
-    const size_t cut = root.rfind("/tests/local/");
-    if (cut == std::string::npos) GTEST_SKIP() << "source tree not found from " << root;
-    root.resize(cut);
+    const std::string root = txl5_test::source_root();
     const std::string command =
         "python3 '" + root + "/tools/gen_newyorkcity.py' --check '" + root + "/local/newyork.cpp' 2>&1";
     FILE* pipe = popen(command.c_str(), "r");

@@ -11,6 +11,7 @@
 #include "local/ohio.h"
 #include "tests/local/locality_paycheck.h"
 #include "tests/support/exports.h"
+#include "tests/support/source_root.h"
 
 namespace {
 
@@ -139,18 +140,7 @@ TEST(OhioLocal, AmountsThatAreNotFiniteStoreZeroAndFail) {
 
 // ---- The compiled tables against their data files -------------------------------
 
-// The source tree, from this file's compiled path; a relative path is relative
-// to the build directory, which holds the library.
-std::string source_root() {
-    std::string root = __FILE__;
-    if (!root.empty() && root[0] != '/') {
-        const std::string library = TXL5_LIBRARY_PATH;
-        root = library.substr(0, library.rfind('/') + 1) + root;
-    }
-    const size_t cut = root.rfind("/tests/local/");
-    if (cut != std::string::npos) root.resize(cut);
-    return root;
-}
+std::string source_root() { return txl5_test::source_root(); }
 
 // The data rows of a CSV file: notes (#) and the header skipped; fields split
 // at commas outside double quotes.

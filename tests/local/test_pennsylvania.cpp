@@ -15,6 +15,7 @@
 #include "local/pennsylvania.h"
 #include "tests/local/locality_paycheck.h"
 #include "tests/support/exports.h"
+#include "tests/support/source_root.h"
 
 namespace {
 
@@ -257,11 +258,7 @@ TEST(PennsylvaniaLocalDirectory, Entries) {
 
 // ---- The compiled register against its data file ------------------------------
 
-std::string source_root() {
-    std::string root = __FILE__;
-    const size_t cut = root.rfind("/tests/local/");
-    return cut == std::string::npos ? std::string() : root.substr(0, cut);
-}
+std::string source_root() { return txl5_test::source_root(); }
 
 std::vector<std::map<std::string, std::string>> read_register() {
     std::vector<std::map<std::string, std::string>> rows;
@@ -291,7 +288,7 @@ bool school_end(const PennsylvaniaSchoolRow& row) { return row.district_code == 
 // school row of each year; the placeholders head each year's block.
 TEST(PennsylvaniaLocalTables, MatchTheRegisterFile) {
     const auto register_rows = read_register();
-    if (register_rows.empty()) GTEST_SKIP() << "register file not found from " << __FILE__;
+    if (register_rows.empty()) GTEST_FAIL() << "register file not found under " << source_root();
     ASSERT_EQ(register_rows.size(), 2627u);
     const int64_t block = static_cast<int64_t>(register_rows.size()) + 1;  // with the placeholder
     ASSERT_EQ(txl5::table_row_count(palocal_muni_2005, muni_end), 3 * block);

@@ -14,6 +14,7 @@
 #include "states/california.h"
 #include "tests/support/brackets.h"
 #include "tests/support/exports.h"
+#include "tests/support/source_root.h"
 
 namespace {
 
@@ -392,10 +393,7 @@ TEST(CaliforniaTables, DerivedRowsMatchThePublished2026Rows) {
 // The generated block of states/california.cpp is what the generator makes
 // of its data files (so nobody edits generated rows by hand).
 TEST(CaliforniaTables, GeneratedBlockIsCurrent) {
-    std::string root = __FILE__;
-    const size_t cut = root.rfind("/tests/states/");
-    if (cut == std::string::npos) GTEST_SKIP() << "source tree not found from " << root;
-    root.resize(cut);
+    const std::string root = txl5_test::source_root();
     const std::string command = "python3 '" + root + "/tools/gen_california.py' --check '" + root +
                                 "/states/california.cpp' 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
