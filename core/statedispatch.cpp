@@ -22,6 +22,7 @@ StateFunction state_function(int64_t state_code) {
         case kNewYork: return state_ny;
         case kNorthDakota: return state_nd;
         case kNorthernMarianaIslands: return state_nmi;
+        case kPuertoRico: return state_pr;
         default: return nullptr;
     }
 }
