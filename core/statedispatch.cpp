@@ -15,6 +15,7 @@ StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case kCalifornia: return state_ca;
         case kGuam: return state_guam;
+        case kMaryland: return state_md;
         case kMinnesota: return state_mn;
         case kNebraska: return state_ne;
         case kNewJersey: return state_nj;
