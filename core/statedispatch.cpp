@@ -15,9 +15,11 @@ StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case kCalifornia: return state_ca;
         case kConnecticut: return state_ct;
+        case kGuam: return state_guam;
         case kIowa: return state_ia;
         case kKentucky: return state_ky;
         case kMaine: return state_me;
+        case kMaryland: return state_md;
         case kMassachusetts: return state_ma;
         case kMinnesota: return state_mn;
         case kNebraska: return state_ne;
@@ -25,10 +27,12 @@ StateFunction state_function(int64_t state_code) {
         case kNewMexico: return state_nm;
         case kNewYork: return state_ny;
         case kNorthDakota: return state_nd;
+        case kNorthernMarianaIslands: return state_nmi;
         case kOhio: return state_oh;
         case kOklahoma: return state_ok;
         case kOregon: return state_or;
         case kPennsylvania: return state_pa;
+        case kPuertoRico: return state_pr;
         default: return nullptr;
     }
 }
@@ -45,11 +49,14 @@ StateKind state_kind(int64_t state_code) {
         default:
             // States whose calculation is not in this build report the
             // unsupported-state result rather than a silent zero.
-            return state_function(state_code) ? StateKind::Calculated : StateKind::Unsupported;
+            return state_function(state_code) || state_code == kVirginIslands ? StateKind::Calculated
+                                                                              : StateKind::Unsupported;
     }
 }
 
-int64_t run_state(int64_t, int64_t state_code, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
+int64_t run_state(int64_t call_type, int64_t state_code, FEDERAL_WITHHOLDING_STRUC* fed,
+                  STATE_WITHHOLDING_STRUC* state) {
+    if (state_code == kVirginIslands) return state_virginislands(call_type, fed, state);
     StateFunction fn = state_function(state_code);
     return fn ? fn(fed, state) : 1;
 }

@@ -49,7 +49,7 @@ Route locality_route(EntryPoint entry, int64_t state_code) {
         case txl5::kKentucky:
             return routed(local_ky);
         case txl5::kMaryland:
-            return not_built();
+            return routed(county_md);
         case txl5::kMichigan:
             return not_built();
         case txl5::kMissouri:
