@@ -14,6 +14,7 @@ using StateFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_
 StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case kCalifornia: return state_ca;
+        case kColorado: return state_co;
         case kMinnesota: return state_mn;
         case kNebraska: return state_ne;
         case kNewJersey: return state_nj;
