@@ -16,6 +16,7 @@ StateFunction state_function(int64_t state_code) {
         case kAlabama: return state_al;
         case kCalifornia: return state_ca;
         case kColorado: return state_co;
+        case kGeorgia: return state_ga;
         case kLouisiana: return state_la;
         case kMinnesota: return state_mn;
         case kNebraska: return state_ne;
