@@ -17,6 +17,7 @@ StateFunction state_function(int64_t state_code) {
         case kCalifornia: return state_ca;
         case kColorado: return state_co;
         case kGeorgia: return state_ga;
+        case kKansas: return state_ks;
         case kLouisiana: return state_la;
         case kMinnesota: return state_mn;
         case kNebraska: return state_ne;
