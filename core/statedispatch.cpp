@@ -13,11 +13,16 @@ using StateFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_
 // driver's call type: see run_state).
 StateFunction state_function(int64_t state_code) {
     switch (state_code) {
+        case kAlabama: return state_al;
         case kCalifornia: return state_ca;
+        case kColorado: return state_co;
         case kConnecticut: return state_ct;
+        case kGeorgia: return state_ga;
         case kGuam: return state_guam;
         case kIowa: return state_ia;
+        case kKansas: return state_ks;
         case kKentucky: return state_ky;
+        case kLouisiana: return state_la;
         case kMaine: return state_me;
         case kMaryland: return state_md;
         case kMassachusetts: return state_ma;
