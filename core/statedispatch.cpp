@@ -16,6 +16,7 @@ StateFunction state_function(int64_t state_code) {
         case kCalifornia: return state_ca;
         case kMinnesota: return state_mn;
         case kMissouri: return state_mo;
+        case kMontana: return state_mt;
         case kNebraska: return state_ne;
         case kNewJersey: return state_nj;
         case kNewMexico: return state_nm;
