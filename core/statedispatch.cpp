@@ -22,6 +22,7 @@ StateFunction state_function(int64_t state_code) {
         case kNewMexico: return state_nm;
         case kNewYork: return state_ny;
         case kNorthDakota: return state_nd;
+        case kRhodeIsland: return state_ri;
         default: return nullptr;
     }
 }
