@@ -23,6 +23,7 @@ StateFunction state_function(int64_t state_code) {
         case kNewYork: return state_ny;
         case kNorthDakota: return state_nd;
         case kRhodeIsland: return state_ri;
+        case kSouthCarolina: return state_sc;
         default: return nullptr;
     }
 }
