@@ -24,6 +24,7 @@ StateFunction state_function(int64_t state_code) {
         case kNorthDakota: return state_nd;
         case kRhodeIsland: return state_ri;
         case kSouthCarolina: return state_sc;
+        case kUtah: return state_ut;
         default: return nullptr;
     }
 }
