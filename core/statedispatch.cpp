@@ -14,6 +14,7 @@ using StateFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_
 StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case kCalifornia: return state_ca;
+        case kMichigan: return state_mi;
         case kMinnesota: return state_mn;
         case kMissouri: return state_mo;
         case kMontana: return state_mt;

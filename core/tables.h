@@ -71,6 +71,17 @@ const Row* scan_rows(const Row* table, const MDATE& date, Accept accept, IsEnd i
     return nullptr;
 }
 
+// The row scan of a table whose rows carry no dates (a table of one era, which
+// the calculation picks by the check year before reading it): the first row
+// `accept` takes, or null when the scan reaches the end row.
+template <class Row, class Accept, class IsEnd>
+const Row* scan_undated_rows(const Row* table, Accept accept, IsEnd is_end) {
+    for (const Row* row = table; !is_end(*row); ++row) {
+        if (accept(*row)) return row;
+    }
+    return nullptr;
+}
+
 // Number of rows before the end row (the end row not counted).
 template <class Row, class IsEnd = EndsAtZeroStartMonth>
 int64_t table_row_count(const Row* table, IsEnd is_end = IsEnd()) {
