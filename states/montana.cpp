@@ -21,9 +21,8 @@
 #include "core/tables.h"
 #include "states/allowancebrackets.h"
 
-// Statuses 0 single (and head of household before the 2024 schedules), 1
-// married filing jointly, 2 head of household; pay periods 1 (annual), 52, 26,
-// 24, 12. No allowance amount in any year held.
+// Statuses 0 single, 1 married filing jointly, 2 head of household; pay
+// periods 1 (annual), 52, 26, 24, 12. No allowance amount in any year held.
 const StateBracketRow mtwh[] = {
     // 2026: Montana Employer and Information Agent Guide with Tax Tables (2026),
     // percentage-method schedules as printed (bases in whole dollars).
