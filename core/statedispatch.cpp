@@ -26,7 +26,10 @@ StateFunction state_function(int64_t state_code) {
         case kMaine: return state_me;
         case kMaryland: return state_md;
         case kMassachusetts: return state_ma;
+        case kMichigan: return state_mi;
         case kMinnesota: return state_mn;
+        case kMissouri: return state_mo;
+        case kMontana: return state_mt;
         case kNebraska: return state_ne;
         case kNewJersey: return state_nj;
         case kNewMexico: return state_nm;
@@ -38,6 +41,9 @@ StateFunction state_function(int64_t state_code) {
         case kOregon: return state_or;
         case kPennsylvania: return state_pa;
         case kPuertoRico: return state_pr;
+        case kRhodeIsland: return state_ri;
+        case kSouthCarolina: return state_sc;
+        case kUtah: return state_ut;
         default: return nullptr;
     }
 }

@@ -51,7 +51,7 @@ Route locality_route(EntryPoint entry, int64_t state_code) {
         case txl5::kMaryland:
             return routed(county_md);
         case txl5::kMichigan:
-            return not_built();
+            return routed(city_mi);
         case txl5::kMissouri:
             return routed(city_mo);
         case txl5::kNewYork:  // New York City and Yonkers
