@@ -81,3 +81,17 @@ if(TXL5_TESTS AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND NOT TXL5_SANITIZE AND
   add_test(NAME abi_abidiff COMMAND ${TXL5_ABI_CHECK} abidiff --library $<TARGET_FILE:txl5>)
   add_test(NAME abi_checks_fail_on_change COMMAND ${TXL5_ABI_CHECK} selftest --library $<TARGET_FILE:txl5>)
 endif()
+
+# ---- The thread test under ThreadSanitizer ------------------------------------
+# In every build the thread test runs inside txl5_tests. A ThreadSanitizer
+# build (TXL5_THREAD_SANITIZE, set before the targets in CMakeLists.txt) also
+# has it as an executable of its own, so that build need compile only the
+# library and this test.
+if(TXL5_TESTS AND TXL5_THREAD_SANITIZE)
+  find_package(Threads REQUIRED)
+  add_executable(txl5_thread_tests tests/reliability/test_threads.cpp tests/reliability/paycheck_stream.cpp)
+  target_link_libraries(txl5_thread_tests PRIVATE txl5 GTest::gtest_main Threads::Threads)
+  add_test(NAME thread_safety COMMAND txl5_thread_tests)
+  set_tests_properties(thread_safety PROPERTIES
+    ENVIRONMENT "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1")
+endif()
