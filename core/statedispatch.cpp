@@ -16,6 +16,7 @@ StateFunction state_function(int64_t state_code) {
         case kArizona: return state_az;
         case kCalifornia: return state_ca;
         case kIllinois: return state_il;
+        case kIndiana: return state_in;
         case kMinnesota: return state_mn;
         case kNebraska: return state_ne;
         case kNewJersey: return state_nj;

@@ -128,9 +128,9 @@ TEST(LocalDispatch, PendingLocalitiesReportAFailedLocality) {
     EXPECT_EQ(TXL5_Calc_County(0, &pa.fed, &pa.state, &pa.local), 0);
     EXPECT_EQ(pa.local.local_error, 0);
     // With the employee's call type the unsupported state part stops first.
-    LocalPaycheck in(18);
-    EXPECT_EQ(TXL5_Calc_Local(1, &in.fed, &in.state, &in.local), 8);
-    EXPECT_EQ(in.local.local_tax, 3.33);
+    LocalPaycheck ky(21);
+    EXPECT_EQ(TXL5_Calc_Local(1, &ky.fed, &ky.state, &ky.local), 8);
+    EXPECT_EQ(ky.local.local_tax, 3.33);
 }
 
 TEST(DefaultLocal, AmountsThatAreNotFiniteAreFailures) {
