@@ -64,6 +64,7 @@ txl5::DirectoryLookup state_directory(int64_t state_code) {
         case txl5::kAlabama: return txl5::al_taxbody_info;
         case txl5::kColorado: return txl5::co_taxbody_info;
         case txl5::kDelaware: return txl5::de_taxbody_info;
+        case txl5::kIndiana: return txl5::in_taxbody_info;
         case txl5::kMissouri: return txl5::mo_taxbody_info;
         case txl5::kNewYork: return txl5::ny_taxbody_info;
         default: return nullptr;

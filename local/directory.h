@@ -57,6 +57,7 @@ int64_t prompt_within_limit(DirectoryLookup lookup, WITHHOLDING_TAXBODY_INFO* in
 int64_t al_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 int64_t co_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 int64_t de_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
+int64_t in_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 int64_t mo_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 int64_t ny_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 

@@ -45,7 +45,7 @@ Route locality_route(EntryPoint entry, int64_t state_code) {
         case txl5::kDelaware:  // not through the county entry point
             return entry == EntryPoint::County ? Route{} : routed(county_de);
         case txl5::kIndiana:
-            return not_built();
+            return routed(county_in);
         case txl5::kKentucky:
             return not_built();
         case txl5::kMaryland:

@@ -111,7 +111,7 @@ TEST(LocalDispatch, StateCodesWithoutALocalityGetTheCallerConfiguredTaxOnly) {
 // caller-configured tax still runs. Their states' income tax is not in the
 // library either, so the federal-only call reaches the local step. This list
 // shrinks as localities are added.
-const int64_t kPendingLocalities[] = {18, 21, 25, 27, 41, 45};
+const int64_t kPendingLocalities[] = {21, 25, 27, 41, 45};
 
 TEST(LocalDispatch, PendingLocalitiesReportAFailedLocality) {
     for (int64_t code : kPendingLocalities) {
