@@ -14,11 +14,14 @@ using StateFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_
 StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case kAlabama: return state_al;
+        case kArizona: return state_az;
         case kCalifornia: return state_ca;
         case kColorado: return state_co;
         case kConnecticut: return state_ct;
         case kGeorgia: return state_ga;
         case kGuam: return state_guam;
+        case kIllinois: return state_il;
+        case kIndiana: return state_in;
         case kIowa: return state_ia;
         case kKansas: return state_ks;
         case kKentucky: return state_ky;
