@@ -13,6 +13,7 @@ using StateFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_
 // driver's call type: see run_state).
 StateFunction state_function(int64_t state_code) {
     switch (state_code) {
+        case kArkansas: return state_ar;
         case kCalifornia: return state_ca;
         case kMinnesota: return state_mn;
         case kNebraska: return state_ne;

@@ -55,6 +55,7 @@ TEST(NullRecords, EveryEntryPointFailsAndTouchesNothing) {
          [](Records& r) { return TXL5_Calc_Local_TEST(1, nullptr, &r.state, &r.local); }},
         {"TXL5_Federal_Calc", [](Records&) { return TXL5_Federal_Calc(1, nullptr); }},
         {"TXL5_Federal_Supplemental", [](Records&) { return TXL5_Federal_Supplemental(1, nullptr); }},
+        {"state_ar", [](Records& r) { return state_ar(nullptr, &r.state); }},
         {"state_ca", [](Records& r) { return state_ca(&r.fed, nullptr); }},
         {"state_mn", [](Records& r) { return state_mn(nullptr, &r.state); }},
         {"state_ne", [](Records& r) { return state_ne(&r.fed, nullptr); }},
