@@ -57,6 +57,7 @@ TEST(NullRecords, EveryEntryPointFailsAndTouchesNothing) {
         {"TXL5_Federal_Supplemental", [](Records&) { return TXL5_Federal_Supplemental(1, nullptr); }},
         {"state_ar", [](Records& r) { return state_ar(nullptr, &r.state); }},
         {"state_ca", [](Records& r) { return state_ca(&r.fed, nullptr); }},
+        {"state_dc", [](Records& r) { return state_dc(&r.fed, nullptr); }},
         {"state_mn", [](Records& r) { return state_mn(nullptr, &r.state); }},
         {"state_ne", [](Records& r) { return state_ne(&r.fed, nullptr); }},
         {"state_nj", [](Records& r) { return state_nj(&r.fed, nullptr); }},
