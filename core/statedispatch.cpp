@@ -15,6 +15,7 @@ StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case kArkansas: return state_ar;
         case kCalifornia: return state_ca;
+        case kDelaware: return state_de;
         case kDistrictOfColumbia: return state_dc;
         case kMinnesota: return state_mn;
         case kNebraska: return state_ne;
