@@ -17,6 +17,7 @@ StateFunction state_function(int64_t state_code) {
         case kCalifornia: return state_ca;
         case kDelaware: return state_de;
         case kDistrictOfColumbia: return state_dc;
+        case kHawaii: return state_hi;
         case kMinnesota: return state_mn;
         case kNebraska: return state_ne;
         case kNewJersey: return state_nj;
