@@ -18,6 +18,7 @@ StateFunction state_function(int64_t state_code) {
         case kDelaware: return state_de;
         case kDistrictOfColumbia: return state_dc;
         case kHawaii: return state_hi;
+        case kIdaho: return state_id;
         case kMinnesota: return state_mn;
         case kNebraska: return state_ne;
         case kNewJersey: return state_nj;

@@ -60,6 +60,7 @@ TEST(NullRecords, EveryEntryPointFailsAndTouchesNothing) {
         {"state_dc", [](Records& r) { return state_dc(&r.fed, nullptr); }},
         {"state_de", [](Records& r) { return state_de(nullptr, &r.state); }},
         {"state_hi", [](Records& r) { return state_hi(&r.fed, nullptr); }},
+        {"state_id", [](Records& r) { return state_id(nullptr, &r.state); }},
         {"state_mn", [](Records& r) { return state_mn(nullptr, &r.state); }},
         {"state_ne", [](Records& r) { return state_ne(&r.fed, nullptr); }},
         {"state_nj", [](Records& r) { return state_nj(&r.fed, nullptr); }},
