@@ -15,11 +15,16 @@ StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case kAlabama: return state_al;
         case kArizona: return state_az;
+        case kArkansas: return state_ar;
         case kCalifornia: return state_ca;
         case kColorado: return state_co;
         case kConnecticut: return state_ct;
+        case kDelaware: return state_de;
+        case kDistrictOfColumbia: return state_dc;
         case kGeorgia: return state_ga;
         case kGuam: return state_guam;
+        case kHawaii: return state_hi;
+        case kIdaho: return state_id;
         case kIllinois: return state_il;
         case kIndiana: return state_in;
         case kIowa: return state_ia;

@@ -135,6 +135,12 @@ inline bool in_bracket(double amount, double lower, double upper) {
     return lower <= amount && (amount < upper || upper == 0.0);
 }
 
+// Bracket membership in the tables bounded the other way: lower exclusive
+// (a floor of 0 takes 0 itself), upper inclusive, upper 0 = no ceiling.
+inline bool in_bracket_upper_inclusive(double amount, double lower, double upper) {
+    return (lower < amount || lower == 0.0) && (amount <= upper || upper == 0.0);
+}
+
 // The outcome of a bracket computation: the row used (null when none), the
 // tax for the period, and whether an annual row was used.
 template <class Row>

@@ -12,7 +12,7 @@ namespace {
 // supplemental tax.
 TEST(StateConventions, FlatSupplementalTaxOnNonFiniteWagesFails) {
     const double inf = std::numeric_limits<double>::infinity();
-    const int64_t flat_rate_states[] = {1, 6, 7, 13, 20, 27, 28, 30, 32, 36, 37, 39, 47, 48};
+    const int64_t flat_rate_states[] = {1, 5, 6, 7, 13, 16, 20, 27, 28, 30, 32, 36, 37, 39, 47, 48};
     for (int64_t code : flat_rate_states) {
         for (double bonus : {inf, -inf, std::nan("")}) {
             FEDERAL_WITHHOLDING_STRUC fed{};
@@ -38,6 +38,40 @@ TEST(StateConventions, FlatSupplementalTaxOnNonFiniteWagesFails) {
             }
             EXPECT_EQ(state.state_supplemental_tax, 0.0) << "state " << code << " bonus " << bonus;
             EXPECT_TRUE(std::isfinite(state.state_tax)) << "state " << code;
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A state calculation called directly, bypassing the driver's refusal of pay
+// periods below 1, divides by 1 instead and writes finite amounts: with no
+// annual wages these states withhold nothing.
+TEST(StateConventions, CalledDirectlyPayPeriodsBelowOneGiveNoTax) {
+    using StateFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*);
+    const struct {
+        const char* name;
+        StateFunction fn;
+    } states[] = {{"state_ar", state_ar}, {"state_dc", state_dc}, {"state_de", state_de},
+                  {"state_hi", state_hi}, {"state_id", state_id}};
+    for (const auto& s : states) {
+        for (int64_t periods : {0, -26}) {
+            FEDERAL_WITHHOLDING_STRUC fed{};
+            fed.check_month = 6;
+            fed.check_day = 5;
+            fed.check_year = 2026;
+            STATE_WITHHOLDING_STRUC state{};
+            state.struc_version = 145;
+            state.state_pay_periods = periods;
+            state.state_allowances = 1;
+            state.state_wages = 2000.0;
+            state.state_supplemental_wages = 500.0;
+            state.state_supp_aggregate = 1;
+            EXPECT_EQ(s.fn(&fed, &state), 0) << s.name << " " << periods;
+            EXPECT_EQ(state.state_tax, 0.0) << s.name << " " << periods;
+            EXPECT_TRUE(std::isfinite(state.state_supplemental_tax)) << s.name << " " << periods;
         }
     }
 }
