@@ -20,6 +20,7 @@ StateFunction state_function(int64_t state_code) {
         case kNewMexico: return state_nm;
         case kNewYork: return state_ny;
         case kNorthDakota: return state_nd;
+        case kVermont: return state_vt;
         default: return nullptr;
     }
 }
