@@ -137,6 +137,13 @@ struct BracketTax {
     double taxable = 0.0;
 };
 
+// The annual taxable wages of a bracket computation: as taxed on an annual
+// row, or the period's taxable wages times the pay periods.
+template <class Row>
+double annual_taxable(const BracketTax<Row>& used, int64_t pay_periods) {
+    return used.annual ? used.taxable : used.taxable * static_cast<double>(pay_periods);
+}
+
 // The bracket formula on one candidate row: taxable wages that are not a
 // finite amount (wages too large to annualize, or not a number) fit no
 // bracket, so a scan fails rather than produce an infinite tax; then they are

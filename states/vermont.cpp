@@ -345,9 +345,8 @@ int64_t state_vt(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
         if (fed->check_year < kFirstYearFederalShare) {
             // The rate of the band holding the annual taxable wages.
-            const double periods = static_cast<double>(state->state_pay_periods);
-            const double annual = regular.annual ? regular.taxable : regular.taxable * periods;
-            result |= txl5::graded_supplemental_tax(supplemental_vt, date, annual, state);
+            result |= txl5::graded_supplemental_tax(
+                supplemental_vt, date, txl5::annual_taxable(regular, state->state_pay_periods), state);
         } else {
             result |= federal_share_supplemental_tax(*fed, state);
         }
