@@ -21,6 +21,7 @@ StateFunction state_function(int64_t state_code) {
         case kNewYork: return state_ny;
         case kNorthDakota: return state_nd;
         case kVermont: return state_vt;
+        case kVirginia: return state_va;
         case kWestVirginia: return state_wv;
         default: return nullptr;
     }
