@@ -23,6 +23,7 @@ StateFunction state_function(int64_t state_code) {
         case kVermont: return state_vt;
         case kVirginia: return state_va;
         case kWestVirginia: return state_wv;
+        case kWisconsin: return state_wi;
         default: return nullptr;
     }
 }
