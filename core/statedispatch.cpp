@@ -15,6 +15,7 @@ StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case kCalifornia: return state_ca;
         case kMinnesota: return state_mn;
+        case kMississippi: return state_ms;
         case kNebraska: return state_ne;
         case kNewJersey: return state_nj;
         case kNewMexico: return state_nm;
