@@ -20,6 +20,7 @@ StateFunction state_function(int64_t state_code) {
         case kNewJersey: return state_nj;
         case kNewMexico: return state_nm;
         case kNewYork: return state_ny;
+        case kNorthCarolina: return state_nc;
         case kNorthDakota: return state_nd;
         case kVermont: return state_vt;
         case kVirginia: return state_va;

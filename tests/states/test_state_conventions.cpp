@@ -12,7 +12,7 @@ namespace {
 // supplemental tax.
 TEST(StateConventions, FlatSupplementalTaxOnNonFiniteWagesFails) {
     const double inf = std::numeric_limits<double>::infinity();
-    const int64_t flat_rate_states[] = {6, 28, 32, 36, 37, 39};
+    const int64_t flat_rate_states[] = {6, 28, 32, 36, 37, 38, 39, 55, 57, 58};
     for (int64_t code : flat_rate_states) {
         for (double bonus : {inf, -inf, std::nan("")}) {
             FEDERAL_WITHHOLDING_STRUC fed{};
