@@ -70,7 +70,7 @@ namespace {
 
 // Until 2023 a bracket holds its lower bound and not its upper one; from 2024
 // the other way round, so that annual taxable wages of exactly 10,000 stay in
-// the untaxed bracket.
+// the untaxed bracket. (The schedules held start in 2024.)
 constexpr int64_t kLastYearLowerBoundIncluded = 2023;
 
 // Bracket membership from 2024: above the lower bound, up to the upper one

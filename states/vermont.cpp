@@ -23,8 +23,11 @@
 #include "states/allowancebrackets.h"
 
 // Share of the federal income tax withheld, until the percentage method began
-// on 1 October 2001: the shares this release carries for 1998 to 2001 (25 %,
-// then 24 % from 2000).
+// on 1 October 2001. Vermont's rule on the rate of withholding (Code of
+// Vermont Rules 10-060-026) sets the share as a percentage of the federal tax
+// withheld for the same period; the shares of 1998 to 2001 (25 %, then 24 %
+// from 2000) are those this release carries, the instructions of those years
+// not having been found.
 const VermontFederalShareRow vtwh[] = {
     {{1, 1, 2001}, {9, 30, 2001}, 0.24},
     {{1, 1, 2000}, {12, 31, 2000}, 0.24},
@@ -238,7 +241,9 @@ const StateBracketRow vtwh2[] = {
 
 // Flat supplemental rates graded by annual taxable wages, for checks before
 // 2012: the rates this release carries for 2016 to 2018 (7.2 % below
-// 1,000,000; in 2016 9.5 % from 1,000,000).
+// 1,000,000; in 2016 9.5 % from 1,000,000), not found in a publication. No
+// check before 2012 reaches them: the percentage-method schedules held start
+// in 2024.
 const GradedSupplementalRateRow supplemental_vt[] = {
     {{1, 1, 2018}, {12, 31, 2018}, 0.0, 1000000.0, 0.072},
     {{1, 1, 2017}, {12, 31, 2017}, 0.0, 1000000.0, 0.072},

@@ -100,7 +100,8 @@ const GradedSupplementalRateRow supplemental_wi[] = {
 
 namespace {
 
-// From 2022 the exemptions come off the wages; before, off the tax.
+// From 2022 the exemptions come off the wages; before, off the tax (the
+// schedules held start in 2024, so only older rows would reach the credit).
 constexpr int64_t kFirstYearExemptionsDeducted = 2022;
 
 // The standard deduction table ends with a row whose start year is below 1.
