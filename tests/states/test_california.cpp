@@ -90,6 +90,11 @@ const Case kPaychecks[] = {
     {"married 1 + 0: 700 is above the 0-or-1 limit 363; 590 taxable; 4.69 + 0.022 x 164 - 3.24", 2026, 52, 1, 1, 0,
      700.0, 5.06, 0.022},
 
+    // DE 44 2026 Example C: monthly, married, five allowances; 3149 limit, 951
+    // standard deduction, bracket from 1847 with 243.74 / 12 = 20.31, credit 70.13.
+    {"DE 44 2026 Example C: 5100 - 951 = 4149; 20.31 + 0.022 x 2302 = 70.954; less 70.13", 2026, 12, 1, 5, 0,
+     5100.0, 0.82, 0.022},
+
     // Daily pay: no per-frequency rows, so the annual amounts are divided.
     {"daily: 300 - 1000/260 - trunc(5706/260) = 275.15; x 260 = 71540; (2186.15 + 0.088 x 13998) / 260 - 168.30/260",
      2026, 260, 0, 1, 1, 300.0, 12.50, 0.088},
@@ -406,15 +411,28 @@ TEST(CaliforniaTables, GeneratedBlockIsCurrent) {
     EXPECT_EQ(status, 0) << output;
 }
 
-const int kCawhBrackets = txl5_test::register_bracket_table([] {
-    txl5_test::BracketTable t;
-    t.name = "cawh";
-    t.rows = txl5_test::schedule_rows(cawh, [](const CaWhRow& r) {
-        return txl5_test::ScheduleRow{r.start_date, r.end_date, r.status, r.pay_periods,
-                                      r.lower,      r.upper,    r.base,   r.rate};
+// Every schedule but the monthly ones adds up to the cent over its bounds. A
+// monthly base is the annual base divided by 12, to the cent, over bounds
+// rounded to dollars, so it may differ from the arithmetic over the rounded
+// bounds by up to the rate times a dollar.
+int register_cawh(bool monthly, const char* name) {
+    return txl5_test::register_bracket_table([=] {
+        txl5_test::BracketTable t;
+        t.name = name;
+        t.bound_rounding = monthly ? 1.0 : 0.0;
+        const auto rows = txl5_test::schedule_rows(cawh, [](const CaWhRow& r) {
+            return txl5_test::ScheduleRow{r.start_date, r.end_date, r.status, r.pay_periods,
+                                          r.lower,      r.upper,    r.base,   r.rate};
+        });
+        for (const txl5_test::ScheduleRow& row : rows) {
+            if ((row.pay_periods == 12) == monthly) t.rows.push_back(row);
+        }
+        return t;
     });
-    return t;
-});
+}
+
+const int kCawhBrackets = register_cawh(false, "cawh");
+const int kCawhMonthlyBrackets = register_cawh(true, "cawh monthly");
 
 TEST(CaliforniaExports, FunctionAndTables) {
     txl5_test::expect_typed_functions({"state_ca"});
