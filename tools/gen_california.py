@@ -12,17 +12,15 @@ pay frequency, derived from the annual amounts:
 * Table 4, exemption allowance credit: allowances x the annual credit for one
   allowance divided by the pay periods, rounded half up to cents.
 * Table 5, tax rates (cawh): the annual bracket bounds divided by the pay
-  periods and rounded half up to whole dollars. The bases follow one of two
-  rules, by pay frequency:
-  - monthly: the annual base divided by 12, rounded half up to cents. DE 44
-    2026 Example C (5,100 monthly, married, five allowances: 4,149 taxable,
-    credit 70.13) withholds 0.82, which the monthly married bracket from 1,847
-    gives only with the base 243.74 / 12 = 20.31 (the tax at 1,847 itself,
-    20.32, gives 0.83);
-  - every other frequency: the previous base plus the previous rate times the
-    previous (rounded) width, rounded half up to cents at every step, as the
-    EDD's 2026 weekly single schedule prints it (2.34, 8.76, 21.61, 42.07 ...;
-    the annual bases divided by 52 would give 2.34, 8.77, 21.62, 42.04).
+  periods and rounded half up to whole dollars; each bracket's base is the tax
+  on its (rounded) floor, the running total of rate x width over the brackets
+  below it, cut to whole cents (the fraction of a cent dropped). This one rule
+  gives both the EDD's 2026 weekly single schedule (2.34, 8.76, 21.61, 42.07,
+  67.77, 655.48 ...; the annual bases divided by 52 would give 8.77, 21.62,
+  42.04) and DE 44 2026 Example C (5,100 monthly, married, five allowances:
+  4,149 taxable, credit 70.13, withholds 0.82, which the monthly married
+  bracket from 1,847 gives only with the base 20.31 = 1,847 x 1.1 % cut to
+  cents; rounded half up it would be 20.32 and the tax 0.83).
   The annual schedules are the published ones, unchanged.
 
 Input: tools/data/california_brackets.csv (annual schedules) and
@@ -42,7 +40,7 @@ import csv
 import os
 import sys
 import textwrap
-from decimal import ROUND_HALF_UP, Decimal
+from decimal import ROUND_DOWN, ROUND_HALF_UP, Decimal
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "data")
@@ -57,9 +55,6 @@ TABLE3_ORDER = (1, 2, 4, 12, 24, 26, 52)
 CAWH_ORDER = (1, 4, 2, 24, 12, 52, 26)
 TABLE4_ORDER = (52, 26, 24, 12, 4, 2, 1)
 STATUSES = (0, 1, 2)  # single, married, head of household
-# Frequencies whose Table 5 bases are the annual bases divided by the pay
-# periods; the others chain their bases over the rounded bounds.
-ANNUAL_BASE_DIVIDED = (12,)
 EST_DEDUCTION_PER_ALLOWANCE = Decimal(1000)
 MAX_TABLE_ALLOWANCES = 10
 
@@ -114,14 +109,12 @@ def period_schedule(annual, periods):
         return annual
     lowers = [dollars(lower / periods) for lower, _, _, _ in annual]
     rows = []
-    base = Decimal(0)
-    for i, (_, upper, annual_base, rate) in enumerate(annual):
+    running = Decimal(0)
+    for i, (_, upper, _, rate) in enumerate(annual):
         lower = lowers[i]
-        if periods in ANNUAL_BASE_DIVIDED:
-            base = cents(annual_base / periods)
-        elif i > 0:
-            prev_rate = annual[i - 1][3]
-            base = cents(base + prev_rate * (lower - lowers[i - 1]))
+        if i > 0:
+            running += annual[i - 1][3] * (lower - lowers[i - 1])
+        base = running.quantize(CENT, rounding=ROUND_DOWN)
         new_upper = Decimal(0) if upper == 0 else lowers[i + 1]
         rows.append((lower, new_upper, base, rate))
     return rows
@@ -178,9 +171,9 @@ def cawh(amounts, schedules):
     out = ["// Tax-rate schedules, ten brackets each: pay periods 1, 4, 2, 24, 12, 52, 26,",
            "// statuses 0, 1, 2 within each. The annual (1) schedules are as published; the",
            "// others are derived from them: bounds = annual bounds / pay periods rounded",
-           "// half up to dollars; monthly bases = annual bases / 12 rounded to cents (as",
-           "// DE 44 2026 Example C computes), other bases = previous base + rate x width",
-           "// rounded to cents (as the 2026 weekly schedule prints them).",
+           "// half up to dollars; bases = the running total of rate x width below each",
+           "// bracket, cut to whole cents (as the 2026 weekly schedule and DE 44 2026",
+           "// Example C show).",
            "const CaWhRow cawh[] = {"]
     for a in amounts:
         year = int(a["year"])
