@@ -115,14 +115,20 @@ const Row* scan_two_pass(const Row* table, const MDATE& date, int64_t pay_period
                          bool annual_allowed = true, IsEnd is_end = IsEnd(),
                          SecondPass second_pass = SecondPass::OwnOrAnnual) {
     if (!annual_allowed) second_pass = SecondPass::OwnOnly;
-    const Row* found = scan_rows(
-        table, date,
-        [&](const Row& row) { return row.pay_periods == pay_periods && keys(row) && fits(row, false); }, is_end);
-    if (found) return found;
-    return scan_rows(
-        table, date,
+    // The row's keys are tested before its date range: both are pure tests,
+    // and the keys are the cheaper and the more selective of the two (a
+    // schedule table holds many statuses and frequencies for each year).
+    const Row* found = find_row(
+        table,
         [&](const Row& row) {
-            if (!keys(row)) return false;
+            return row.pay_periods == pay_periods && keys(row) && row_in_range(row, date) && fits(row, false);
+        },
+        is_end);
+    if (found) return found;
+    return find_row(
+        table,
+        [&](const Row& row) {
+            if (!keys(row) || !row_in_range(row, date)) return false;
             if (second_pass == SecondPass::AnnualOnly) return row.pay_periods == 1 && fits(row, true);
             if (row.pay_periods == pay_periods) return fits(row, false);
             return second_pass == SecondPass::OwnOrAnnual && row.pay_periods == 1 && fits(row, true);
