@@ -489,10 +489,16 @@ const StateInfo* find_state(std::string_view text) {
     int64_t n = 0;
     if (parse_int(t, &n)) return state_by_code(n);
     if (t.size() == 2) {
-        for (const StateInfo& s : kStates) {
-            if (upper(t[0]) == s.postal[0] && upper(t[1]) == s.postal[1]) return &s;
-        }
-        return nullptr;
+        // Postal codes through a table of every pair of letters, built once.
+        static const std::array<int8_t, 26 * 26> by_postal = [] {
+            std::array<int8_t, 26 * 26> table{};
+            for (const StateInfo& s : kStates) table[(s.postal[0] - 'A') * 26 + (s.postal[1] - 'A')] = static_cast<int8_t>(s.code);
+            return table;
+        }();
+        const char a = upper(t[0]), b = upper(t[1]);
+        if (a < 'A' || a > 'Z' || b < 'A' || b > 'Z') return nullptr;
+        const int8_t code = by_postal[(a - 'A') * 26 + (b - 'A')];
+        return code ? &kStates[code - 1] : nullptr;
     }
     for (const StateInfo& s : kStates) {
         if (equal_folded(t, s.name)) return &s;

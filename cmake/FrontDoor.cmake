@@ -61,7 +61,8 @@ install(TARGETS txl5_tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TXL5_TESTS)
   find_package(Python3 COMPONENTS Interpreter)
   add_test(NAME tool_golden
-    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/cli/run_golden.py $<TARGET_FILE:txl5_tool>)
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/cli/run_golden.py $<TARGET_FILE:txl5_tool>
+      $<$<BOOL:${TXL5_SANITIZE}>:--sanitized>)
   # Tests that load the library into a program built without the sanitizers
   # (Python, the installed consumer) run in the plain build only.
   if(TXL5_SANITIZE)
