@@ -20,6 +20,7 @@ STATES = [("CA", 12), ("TX", 9), ("FL", 6), ("NY", 6), ("PA", 4), ("IL", 0), ("O
           ("CT", 1), ("MT", 1), ("ND", 1), ("NV", 1)]
 LOCALITIES = {"NY": ["New York City", "Yonkers"], "MI": ["Detroit"], "MD": ["Howard", "Baltimore City"],
               "MO": ["Kansas City"], "CO": ["Denver"]}
+STATE_STATUS = {"GA": {"single": "0", "married": "4", "head_of_household": "2"}}
 FREQUENCIES = [("weekly", 52, 20), ("biweekly", 26, 45), ("semimonthly", 24, 20), ("monthly", 12, 15)]
 COLUMNS = ["id", "date", "state", "locality", "frequency", "wages", "supplemental", "ytd_wages",
            "filing_status", "allowances", "w4_2020", "multiple_jobs", "dependents_credit", "state_status",
@@ -63,8 +64,9 @@ def paychecks(count, seed=2026):
             "w4_2020": "1" if form2020 else "0",
             "multiple_jobs": "1" if form2020 and rng.random() < 0.1 else "",
             "dependents_credit": str(rng.choice([0, 0, 0, 2000, 4000])) if form2020 else "",
-            # The state certificate's status: 1 married, 0 every other.
-            "state_status": "1" if status == "married" else "0",
+            # The state certificate's status: 1 married, 0 every other
+            # (Georgia numbers its statuses its own way).
+            "state_status": STATE_STATUS.get(state, {}).get(status, "1" if status == "married" else "0"),
             "state_allowances": str(rng.randrange(0, 3)),
             "state_withholding_code": ("A" if status == "married" else "F") if state == "CT" else "",
         }
