@@ -24,6 +24,17 @@ struct SupplementalRateRow {
 };
 static_assert(sizeof(SupplementalRateRow) == 7 * 8, "flat supplemental rows have 7 slots");
 
+// Flat supplemental rate graded by the employee's annual wages: the rate of the
+// band that holds them (lower inclusive, upper exclusive, upper 0 = no ceiling).
+struct GradedSupplementalRateRow {
+    MDATE start_date;
+    MDATE end_date;
+    double lower;
+    double upper;
+    double supp_rate;
+};
+static_assert(sizeof(GradedSupplementalRateRow) == 9 * 8, "graded supplemental rows have 9 slots");
+
 namespace txl5 {
 
 constexpr int64_t kStateNoRow = 1;                // result bit: no bracket row
@@ -88,6 +99,26 @@ template <class Row>
 int64_t flat_supplemental_tax(const Row* table, const MDATE& date, STATE_WITHHOLDING_STRUC* state,
                               double (*round)(double) = dollarround) {
     const Row* row = scan_rows(table, date, [](const Row&) { return true; });
+    if (!row) {
+        state->state_supplemental_tax = 0.0;
+        return kStateNoSupplementalRate;
+    }
+    return store_flat_supplemental_tax(state, row->supp_rate, round);
+}
+
+// Flat-rate supplemental tax at the rate graded by annual wages: the first row
+// in force whose band holds `annual_wages`. Without one (or for annual wages
+// that are not a finite amount) the result is bit 64 and the supplemental tax 0.
+inline int64_t graded_supplemental_tax(const GradedSupplementalRateRow* table, const MDATE& date,
+                                       double annual_wages, STATE_WITHHOLDING_STRUC* state,
+                                       double (*round)(double) = dollarround) {
+    const GradedSupplementalRateRow* row =
+        std::isfinite(annual_wages)
+            ? scan_rows(table, date,
+                        [annual_wages](const GradedSupplementalRateRow& r) {
+                            return in_bracket(annual_wages, r.lower, r.upper);
+                        })
+            : nullptr;
     if (!row) {
         state->state_supplemental_tax = 0.0;
         return kStateNoSupplementalRate;

@@ -14,11 +14,19 @@ using StateFunction = int64_t (*)(FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_
 StateFunction state_function(int64_t state_code) {
     switch (state_code) {
         case kAlabama: return state_al;
+        case kArizona: return state_az;
+        case kArkansas: return state_ar;
         case kCalifornia: return state_ca;
         case kColorado: return state_co;
         case kConnecticut: return state_ct;
+        case kDelaware: return state_de;
+        case kDistrictOfColumbia: return state_dc;
         case kGeorgia: return state_ga;
         case kGuam: return state_guam;
+        case kHawaii: return state_hi;
+        case kIdaho: return state_id;
+        case kIllinois: return state_il;
+        case kIndiana: return state_in;
         case kIowa: return state_ia;
         case kKansas: return state_ks;
         case kKentucky: return state_ky;
@@ -28,12 +36,14 @@ StateFunction state_function(int64_t state_code) {
         case kMassachusetts: return state_ma;
         case kMichigan: return state_mi;
         case kMinnesota: return state_mn;
+        case kMississippi: return state_ms;
         case kMissouri: return state_mo;
         case kMontana: return state_mt;
         case kNebraska: return state_ne;
         case kNewJersey: return state_nj;
         case kNewMexico: return state_nm;
         case kNewYork: return state_ny;
+        case kNorthCarolina: return state_nc;
         case kNorthDakota: return state_nd;
         case kNorthernMarianaIslands: return state_nmi;
         case kOhio: return state_oh;
@@ -44,6 +54,10 @@ StateFunction state_function(int64_t state_code) {
         case kRhodeIsland: return state_ri;
         case kSouthCarolina: return state_sc;
         case kUtah: return state_ut;
+        case kVermont: return state_vt;
+        case kVirginia: return state_va;
+        case kWestVirginia: return state_wv;
+        case kWisconsin: return state_wi;
         default: return nullptr;
     }
 }

@@ -141,14 +141,29 @@ inline bool in_bracket(double amount, double lower, double upper) {
     return lower <= amount && (amount < upper || upper == 0.0);
 }
 
+// Bracket membership in the tables bounded the other way: lower exclusive
+// (a floor of 0 takes 0 itself), upper inclusive, upper 0 = no ceiling.
+inline bool in_bracket_upper_inclusive(double amount, double lower, double upper) {
+    return (lower < amount || lower == 0.0) && (amount <= upper || upper == 0.0);
+}
+
 // The outcome of a bracket computation: the row used (null when none), the
-// tax for the period, and whether an annual row was used.
+// tax for the period, whether an annual row was used, and the taxable wages
+// the row was applied to (floored at 0; annual amounts on an annual row).
 template <class Row>
 struct BracketTax {
     const Row* row = nullptr;
     double tax = 0.0;
     bool annual = false;
+    double taxable = 0.0;
 };
+
+// The annual taxable wages of a bracket computation: as taxed on an annual
+// row, or the period's taxable wages times the pay periods.
+template <class Row>
+double annual_taxable(const BracketTax<Row>& used, int64_t pay_periods) {
+    return used.annual ? used.taxable : used.taxable * static_cast<double>(pay_periods);
+}
 
 // The bracket formula on one candidate row: taxable wages that are not a
 // finite amount (wages too large to annualize, or not a number) fit no
@@ -177,8 +192,10 @@ BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_per
     out.row = scan_two_pass(
         table, date, pay_periods, keys,
         [&](const Row& row, bool annual) {
-            if (!tax_in_bracket(row, taxable_of(row, annual), annual, pay_periods, &out.tax)) return false;
+            const double taxable = taxable_of(row, annual);
+            if (!tax_in_bracket(row, taxable, annual, pay_periods, &out.tax)) return false;
             out.annual = annual;
+            out.taxable = taxable < 0.0 ? 0.0 : taxable;
             return true;
         },
         annual_allowed, is_end);

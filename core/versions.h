@@ -30,8 +30,9 @@ constexpr int64_t kStateFormOptionVersion = 176;
 // state_form_amount1, state_form_amount2: slots 43 to 48) of Colorado, Iowa,
 // North Dakota and the Northern Mariana Islands.
 constexpr int64_t kStateNewFormVersion = 212;
-// Indiana reads its newer certificate fields only when struc_version is
-// exactly this value.
+// Indiana tests for this exact value: a state record of this version counts
+// no dependents of any kind (regular, adopted or first-time), in the state and
+// in the county calculation.
 constexpr int64_t kStateIndianaFormVersion = 404;
 
 // ---- Local record ----------------------------------------------------------------

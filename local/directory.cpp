@@ -67,6 +67,7 @@ txl5::DirectoryLookup state_directory(int64_t state_code) {
         case txl5::kKentucky: return txl5::ky_taxbody_info;
         case txl5::kMaryland: return txl5::md_taxbody_info;
         case txl5::kMichigan: return txl5::mi_taxbody_info;
+        case txl5::kIndiana: return txl5::in_taxbody_info;
         case txl5::kMissouri: return txl5::mo_taxbody_info;
         case txl5::kNewYork: return txl5::ny_taxbody_info;
         case txl5::kPennsylvania: return txl5::pa_taxbody_info;

@@ -60,6 +60,7 @@ int64_t de_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size)
 int64_t ky_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 int64_t md_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 int64_t mi_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
+int64_t in_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 int64_t mo_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 int64_t ny_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);
 int64_t pa_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size);

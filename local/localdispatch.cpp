@@ -31,8 +31,6 @@ struct Route {
 };
 
 Route routed(LocalityFunction fn) { return Route{true, fn}; }
-// A locality whose calculation is not in this build fails visibly.
-Route not_built() { return Route{true, nullptr}; }
 
 // Which entry point reaches which locality function. Every other state code
 // (California, codes below 1, unknown codes) gets the caller-configured tax only.
@@ -45,7 +43,7 @@ Route locality_route(EntryPoint entry, int64_t state_code) {
         case txl5::kDelaware:  // not through the county entry point
             return entry == EntryPoint::County ? Route{} : routed(county_de);
         case txl5::kIndiana:
-            return not_built();
+            return routed(county_in);
         case txl5::kKentucky:
             return routed(local_ky);
         case txl5::kMaryland:

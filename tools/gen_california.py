@@ -12,10 +12,16 @@ pay frequency, derived from the annual amounts:
 * Table 4, exemption allowance credit: allowances x the annual credit for one
   allowance divided by the pay periods, rounded half up to cents.
 * Table 5, tax rates (cawh): the annual bracket bounds divided by the pay
-  periods and rounded half up to whole dollars; each bracket's base is the
-  previous base plus the previous rate times the previous (rounded) width,
-  rounded half up to cents at every step. The annual schedules are the
-  published ones, unchanged.
+  periods and rounded half up to whole dollars; each bracket's base is the tax
+  on its (rounded) floor, the running total of rate x width over the brackets
+  below it, cut to whole cents (the fraction of a cent dropped). This one rule
+  gives both the EDD's 2026 weekly single schedule (2.34, 8.76, 21.61, 42.07,
+  67.77, 655.48 ...; the annual bases divided by 52 would give 8.77, 21.62,
+  42.04) and DE 44 2026 Example C (5,100 monthly, married, five allowances:
+  4,149 taxable, credit 70.13, withholds 0.82, which the monthly married
+  bracket from 1,847 gives only with the base 20.31 = 1,847 x 1.1 % cut to
+  cents; rounded half up it would be 20.32 and the tax 0.83).
+  The annual schedules are the published ones, unchanged.
 
 Input: tools/data/california_brackets.csv (annual schedules) and
 tools/data/california_amounts.csv (annual Table 1, 3 and 4 amounts and the
@@ -34,7 +40,7 @@ import csv
 import os
 import sys
 import textwrap
-from decimal import ROUND_HALF_UP, Decimal
+from decimal import ROUND_DOWN, ROUND_HALF_UP, Decimal
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "data")
@@ -103,12 +109,12 @@ def period_schedule(annual, periods):
         return annual
     lowers = [dollars(lower / periods) for lower, _, _, _ in annual]
     rows = []
-    base = Decimal(0)
+    running = Decimal(0)
     for i, (_, upper, _, rate) in enumerate(annual):
         lower = lowers[i]
         if i > 0:
-            prev_rate = annual[i - 1][3]
-            base = cents(base + prev_rate * (lower - lowers[i - 1]))
+            running += annual[i - 1][3] * (lower - lowers[i - 1])
+        base = running.quantize(CENT, rounding=ROUND_DOWN)
         new_upper = Decimal(0) if upper == 0 else lowers[i + 1]
         rows.append((lower, new_upper, base, rate))
     return rows
@@ -165,7 +171,9 @@ def cawh(amounts, schedules):
     out = ["// Tax-rate schedules, ten brackets each: pay periods 1, 4, 2, 24, 12, 52, 26,",
            "// statuses 0, 1, 2 within each. The annual (1) schedules are as published; the",
            "// others are derived from them: bounds = annual bounds / pay periods rounded",
-           "// half up to dollars, base = previous base + rate x width rounded to cents.",
+           "// half up to dollars; bases = the running total of rate x width below each",
+           "// bracket, cut to whole cents (as the 2026 weekly schedule and DE 44 2026",
+           "// Example C show).",
            "const CaWhRow cawh[] = {"]
     for a in amounts:
         year = int(a["year"])

@@ -5,7 +5,11 @@ Data files (CSV with a header, one row per line; lines starting with # are notes
   tools/data/ohio_municipal_rates.csv   the Ohio Department of Taxation's municipal rate table
                                         (The Finder): one row per municipality and rate period
   tools/data/ohio_school_districts.csv  the school district income tax list of tax year 2026
-                                        (SDIT_LIST): rate and tax base of every taxing district
+                                        (SDIT_LIST): rate and tax base of every taxing district,
+                                        with the district's IRN
+  tools/data/ohio_school_district_irns.csv
+                                        every school district of the state (table SD-1): IRN,
+                                        county and name
 
 ohmwhn: for each year held (newest first), one row for each rate period of a municipality that
 overlaps the year, its dates cut to the year; the year starts with the placeholder "None" (code 0,
@@ -14,9 +18,11 @@ file (municipality code), then the rows of rates that ended earlier in the year,
 directory, which lists the rows ending on the year's last day, shows every municipality once.
 
 ohswhn and oheiswhn: the 2026 list for each year held, with the placeholder "None" first in
-ohswhn; districts in name order. A district's code is its IRN without leading zero where the data
-file gives one, else its SD number. Rate in percent. oheiswhn holds the districts taxing earned
-income only (its rate column is not read).
+ohswhn; every district of the state in name order, its code the IRN without leading zero and its
+name as the district list gives it. A district takes the rate of the SDIT_LIST row with its IRN,
+or rate 0 when it levies no tax. A taxing district without an IRN (none at present) would be kept
+under its SD number and its SDIT_LIST name. Rate in percent. oheiswhn holds the districts taxing
+earned income only (its rate column is not read).
 
   tools/gen_ohio.py                                print the generated tables
   tools/gen_ohio.py --write local/ohio_tables.cpp  replace the generated block in the source
@@ -31,6 +37,7 @@ from decimal import Decimal
 SCRIPT = "tools/gen_ohio.py"
 MUNI_DATA = "tools/data/ohio_municipal_rates.csv"
 SCHOOL_DATA = "tools/data/ohio_school_districts.csv"
+DISTRICT_LIST = "tools/data/ohio_school_district_irns.csv"
 BEGIN = "// BEGIN GENERATED TABLES"
 END = "// END GENERATED TABLES"
 
@@ -75,16 +82,30 @@ def municipal_rows(year):
 
 
 def school_districts():
+    taxing = {}
     rows = []
     for r in read_csv(SCHOOL_DATA):
-        name = re.sub(r"\s*\(.*\)\s*$", "", r["district_name_with_levy_note"]).upper()
-        code = int(r["irn"]) if r["irn"] else int(r["sd_number"])
-        rows.append((name, code, r["rate_pct"], r["tax_base"]))
+        if not r["irn"]:
+            name = re.sub(r"\s*\(.*\)\s*$", "", r["district_name_with_levy_note"]).upper()
+            rows.append((name, int(r["sd_number"]), r["rate_pct"], r["tax_base"]))
+            continue
+        if r["irn"] in taxing:
+            raise SystemExit(f"{SCHOOL_DATA}: IRN {r['irn']} given twice")
+        taxing[r["irn"]] = r
+    for d in read_csv(DISTRICT_LIST):
+        t = taxing.pop(d["irn"], None)
+        rate, base = (t["rate_pct"], t["tax_base"]) if t else ("0", "")
+        rows.append((d["district_name"], int(d["irn"]), rate, base))
+    if taxing:
+        raise SystemExit(f"{SCHOOL_DATA}: IRNs not in {DISTRICT_LIST}: {', '.join(sorted(taxing))}")
+    codes = [code for _name, code, _rate, _base in rows]
+    if len(set(codes)) != len(codes):
+        raise SystemExit(f"{SCHOOL_DATA}: an SD number equals a district's IRN")
     return sorted(rows)
 
 
 def generate():
-    lines = [f"{BEGIN} by {SCRIPT} from {MUNI_DATA} and {SCHOOL_DATA}: do not edit by hand"]
+    lines = [f"{BEGIN} by {SCRIPT} from {MUNI_DATA}, {SCHOOL_DATA} and {DISTRICT_LIST}: do not edit by hand"]
 
     lines.append("const OhioMunicipalRow ohmwhn[] = {")
     for year in YEARS:

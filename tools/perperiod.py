@@ -12,7 +12,9 @@ Derivation, for a schedule of P pay periods a year:
     rule (`bound_rule`); an upper bound of 0 (no ceiling) stays 0;
   * bases: the tax at each per-period floor, that is the running total of
     rate x width over the per-period brackets below it, carried unrounded and
-    rounded to the cent row by row;
+    rounded to the cent row by row; or, for a state whose per-period tax
+    follows its annualized formula (`base_rule` given), the annual base / P
+    made a cent amount by that rule;
   * allowance: the annual allowance / P, rounded by the state's rule
     (`allowance_rule`).
 
@@ -92,8 +94,12 @@ def check_annual(year, status, rows):
             raise SystemExit(f"{year} status {status}: base {row['base']} at {row['lower']}, expected {expected}")
 
 
-def derive(rows, periods, bound_rule, allowance_rule):
-    """Rows of a P-period schedule from the rows of an annual one."""
+def derive(rows, periods, bound_rule, allowance_rule, base_rule=None):
+    """Rows of a P-period schedule from the rows of an annual one.
+
+    Without `base_rule` the bases are the running total over the per-period
+    bounds; with it, each base is base_rule(annual base / P).
+    """
     p = Decimal(periods)
     lowers = [bound_rule(r["lower"] / p) for r in rows]
     uppers = [Decimal(0) if r["upper"] == 0 else bound_rule(r["upper"] / p) for r in rows]
@@ -102,9 +108,10 @@ def derive(rows, periods, bound_rule, allowance_rule):
     for i, r in enumerate(rows):
         if i > 0:
             running += rows[i - 1]["rate"] * (lowers[i] - lowers[i - 1])
+        base = nearest_cent(running) if base_rule is None else base_rule(r["base"] / p)
         out.append({
             "allowance": allowance_rule(r["allowance"] / p), "lower": lowers[i], "upper": uppers[i],
-            "base": nearest_cent(running), "rate": r["rate"],
+            "base": base, "rate": r["rate"],
         })
     return out
 
@@ -120,7 +127,7 @@ def cpp_row(year, status, periods, r):
             f"{number(r['lower'])}, {number(r['upper'])}, {number(r['base'])}, {number(r['rate'])}}},")
 
 
-def generate(script, data_path, periods, bound_rule, allowance_rule):
+def generate(script, data_path, periods, bound_rule, allowance_rule, base_rule=None):
     """The generated block; `periods` lists the derived frequencies, or gives them per status."""
     rows = read_annual(data_path)
     lines = [f"{BEGIN} by {script} from {data_path}: do not edit by hand"]
@@ -134,7 +141,7 @@ def generate(script, data_path, periods, bound_rule, allowance_rule):
         for r in sched:
             lines.append(cpp_row(year, status, 1, r))
         for p in (periods(status) if callable(periods) else periods):
-            for r in derive(sched, p, bound_rule, allowance_rule):
+            for r in derive(sched, p, bound_rule, allowance_rule, base_rule):
                 lines.append(cpp_row(year, status, p, r))
     lines.append(END)
     return "\n".join(lines) + "\n"
@@ -149,8 +156,8 @@ def replace_block(text, block):
     return text[:start] + block + text[end:]
 
 
-def main(script, data_path, periods, bound_rule, allowance_rule):
-    return run(script, generate(script, data_path, periods, bound_rule, allowance_rule))
+def main(script, data_path, periods, bound_rule, allowance_rule, base_rule=None):
+    return run(script, generate(script, data_path, periods, bound_rule, allowance_rule, base_rule))
 
 
 def run(script, block):

@@ -59,9 +59,10 @@ TEST(DelawareLocal, NonFiniteWagesStoreNoTaxAndFail) {
 }
 
 // Wilmington's tax runs from TXL5_Calc_Local and the approximate search, not
-// from TXL5_Calc_County.
+// from TXL5_Calc_County, on the employee's paycheck (call type 1) now that
+// Delaware's own income tax is computed first.
 TEST(DelawareLocal, EntryPoints) {
-    const uint64_t call_type = txl5_test::call_type_reaching_locality(kDelaware);
+    const uint64_t call_type = 1;
     const struct { txl5_test::LocalEntryPoint entry; double local_tax; } cases[] = {
         {TXL5_Calc_County, 3.33}, {TXL5_Calc_Local, 12.50}, {TXL5_Calc_Local_TEST, 12.50}};
     for (const auto& c : cases) {
@@ -70,6 +71,9 @@ TEST(DelawareLocal, EntryPoints) {
         p.local.local_tax = 3.33;  // what an earlier paycheck left
         c.entry(call_type, &p.fed, &p.state, &p.local);
         EXPECT_DOUBLE_EQ(p.local.local_tax, c.local_tax);
+        // Delaware's tax on the same paycheck: 52,000 - 3,250 = 48,750;
+        // 1001 + 5.55 % x 23,750 = 2319.125; / 52.
+        EXPECT_DOUBLE_EQ(p.state.state_tax, 44.60);
     }
 }
 

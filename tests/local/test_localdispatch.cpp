@@ -106,31 +106,16 @@ TEST(LocalDispatch, StateCodesWithoutALocalityGetTheCallerConfiguredTaxOnly) {
     }
 }
 
-// Localities whose calculation is not in the library yet report a failed
-// locality (bit 16, local_error 1) instead of a silent zero; the
-// caller-configured tax still runs. Their states' income tax is not in the
-// library either, so the federal-only call reaches the local step. This list
-// shrinks as localities are added.
-const int64_t kPendingLocalities[] = {18};
-
-TEST(LocalDispatch, PendingLocalitiesReportAFailedLocality) {
-    for (int64_t code : kPendingLocalities) {
-        for (auto entry : {TXL5_Calc_Local, TXL5_Calc_Local_TEST}) {
-            LocalPaycheck p(code);
-            p.local.local_rate = 0.01;
-            EXPECT_EQ(entry(0, &p.fed, &p.state, &p.local), 16) << code;
-            EXPECT_EQ(p.local.local_error, 1) << code;
-            EXPECT_DOUBLE_EQ(p.local.local_tax, 10.00) << code;
-        }
-    }
-    // Pennsylvania is not routed through the county entry point at all.
+// Pennsylvania is not routed through the county entry point at all; a
+// failed state part stops before the local step.
+TEST(LocalDispatch, RoutesThatComputeNoLocality) {
     LocalPaycheck pa(45);
     EXPECT_EQ(TXL5_Calc_County(0, &pa.fed, &pa.state, &pa.local), 0);
     EXPECT_EQ(pa.local.local_error, 0);
-    // With the employee's call type the unsupported state part stops first.
-    LocalPaycheck in(18);
-    EXPECT_EQ(TXL5_Calc_Local(1, &in.fed, &in.state, &in.local), 8);
-    EXPECT_EQ(in.local.local_tax, 3.33);
+    LocalPaycheck ky(21);
+    ky.state.state_pay_periods = 0;
+    EXPECT_EQ(TXL5_Calc_Local(1, &ky.fed, &ky.state, &ky.local), 8);
+    EXPECT_EQ(ky.local.local_tax, 3.33);
 }
 
 TEST(DefaultLocal, AmountsThatAreNotFiniteAreFailures) {

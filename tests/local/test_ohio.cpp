@@ -3,6 +3,7 @@
 #include <cmath>
 #include <fstream>
 #include <limits>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,9 @@ constexpr int64_t kSchool = 0;
 constexpr int64_t kMunicipal = 1;
 constexpr int64_t kAkron = 1000;
 constexpr int64_t kAdaEvsd = 45187;
-constexpr int64_t kAthensCsd = 502;  // earned-income base; keyed by its SD number
+constexpr int64_t kAthensCsd = 43521;  // IRN 043521; earned-income base
+constexpr int64_t kAkronCsd = 43489;   // IRN 043489; levies no income tax
+constexpr int64_t kClydeEvsd = 45302;  // IRN 045302; SDIT_LIST's Clyde-Green Springs EVSD
 constexpr int64_t kBellefontaine = 5130;
 constexpr int64_t kCollegeCorner = 16700;
 
@@ -45,8 +48,12 @@ const OhioCase kCases[] = {
      14.625},
     {"ATHENS CSD 1 % on earned income, 2024: 0.01 x 1000, no exemptions", {6, 5, 2024}, kSchool, kAthensCsd, 52, 2,
      1000.0, 0, 10.0},
-    {"ATHENS CSD asked as a municipality: no municipality has code 502", {6, 5, 2026}, kMunicipal, kAthensCsd, 52, 2,
+    {"ATHENS CSD asked as a municipality: no municipality has code 43521", {6, 5, 2026}, kMunicipal, kAthensCsd, 52, 2,
      1000.0, 0, 0.0},
+    {"CLYDE EVSD 1.5 % on earned income: 0.015 x 1000, no exemptions", {6, 5, 2026}, kSchool, kClydeEvsd, 52, 2,
+     1000.0, 0, 15.0},
+    {"AKRON CSD levies no school district income tax: rate 0", {6, 5, 2026}, kSchool, kAkronCsd, 52, 2, 1000.0, 0,
+     0.0},
     {"kind 2 levies nothing: the extra withholding only", {6, 5, 2026}, 2, kAkron, 52, 2, 1000.0, 1.25, 1.25},
     {"unknown district: rate 0, no error", {6, 5, 2026}, kSchool, 999999, 52, 2, 1000.0, 0.5, 0.5},
     {"daily AKRON on the annual row: (130,000 - 650) x 2.5 % / 260 = 12.4375", {6, 5, 2026}, kMunicipal, kAkron, 260,
@@ -202,28 +209,42 @@ TEST(OhioLocal, MunicipalTableMatchesItsDataFile) {
     }
 }
 
-TEST(OhioLocal, SchoolTablesMatchTheirDataFile) {
-    const auto rows = data_rows(source_root() + "/tools/data/ohio_school_districts.csv");
-    ASSERT_EQ(rows.size(), 215u) << "data file not found or changed";
+TEST(OhioLocal, SchoolTablesMatchTheirDataFiles) {
+    // Every district of the state (table SD-1), keyed by IRN.
+    const auto districts = data_rows(source_root() + "/tools/data/ohio_school_district_irns.csv");
+    ASSERT_EQ(districts.size(), 611u) << "data file not found or changed";
+    // The taxing districts (SDIT_LIST), each with its IRN.
+    std::map<int64_t, std::vector<std::string>> taxing;
+    for (const auto& r : data_rows(source_root() + "/tools/data/ohio_school_districts.csv")) {
+        ASSERT_FALSE(r[1].empty()) << r[3];
+        taxing[std::stoll(r[1])] = r;
+    }
+    ASSERT_EQ(taxing.size(), 214u) << "data file not found, changed, or an IRN given twice";
     int64_t earned_income = 0;
-    for (const auto& r : rows) earned_income += r[6] == "earned_income";
+    for (const auto& t : taxing) earned_income += t.second[6] == "earned_income";
     EXPECT_EQ(earned_income, 68);
     for (int64_t year : {2024, 2025, 2026}) {
-        EXPECT_EQ(rows_of_year(ohswhn, year), 216) << year;  // with the placeholder
+        EXPECT_EQ(rows_of_year(ohswhn, year), 612) << year;  // with the placeholder
         EXPECT_EQ(rows_of_year(oheiswhn, year), earned_income) << year;
-        for (const auto& r : rows) {
-            const int64_t code = std::stoll(r[1].empty() ? r[0] : r[1]);
+        int64_t found_taxing = 0;
+        for (const auto& d : districts) {
+            const int64_t code = std::stoll(d[0]);
             const MDATE date{3, 1, year};
             const OhioSchoolRow* row = txl5::scan_rows(
                 ohswhn, date, [code](const OhioSchoolRow& s) { return s.district_code == code; });
-            ASSERT_NE(row, nullptr) << r[3];
+            ASSERT_NE(row, nullptr) << d[2];
             EXPECT_EQ(row->district_code_2, code);
-            EXPECT_DOUBLE_EQ(row->rate_pct, std::stod(r[5])) << r[3];
+            EXPECT_EQ(std::string(row->district_name), d[2]);
+            const auto t = taxing.find(code);
+            found_taxing += t != taxing.end();
+            // A district off the tax list levies nothing.
+            EXPECT_DOUBLE_EQ(row->rate_pct, t == taxing.end() ? 0.0 : std::stod(t->second[5])) << d[2];
             const bool listed = txl5::scan_rows(oheiswhn, date, [code](const OhioSchoolRow& s) {
                                     return s.district_code == code;
                                 }) != nullptr;
-            EXPECT_EQ(listed, r[6] == "earned_income") << r[3];
+            EXPECT_EQ(listed, t != taxing.end() && t->second[6] == "earned_income") << d[2];
         }
+        EXPECT_EQ(found_taxing, 214) << year;  // every taxing district is in the list of all
     }
     EXPECT_EQ(ohswh[0].start_date.month, 0);  // the pre-2006 table holds its end row only
 }
@@ -239,20 +260,24 @@ struct DirectoryCase {
     int64_t count;  // entry_count written
 };
 
-// 2026 rows: 678 municipalities and 215 school districts, each list with its
+// 2026 rows: 678 municipalities and 611 school districts, each list with its
 // placeholder; districts in name order, municipalities in code order.
 const DirectoryCase kDirectory[] = {
     {"municipalities, entry 0: the placeholder", kMunicipal, 0, "None", 0, 679},
     {"municipalities, entry 1: ABERDEEN (code 142)", kMunicipal, 1, "ABERDEEN", 142, 679},
     {"municipalities, the last entry: ZANESVILLE (88084)", kMunicipal, 678, "ZANESVILLE", 88084, 679},
     {"municipalities, entry 679 is past the list", kMunicipal, 679, "", 0, 679},
-    {"school districts, entry 0: the placeholder", kSchool, 0, "None", 0, 216},
-    {"school districts, entry 1: ADA EVSD (IRN 45187)", kSchool, 1, "ADA EVSD", kAdaEvsd, 216},
+    {"school districts, entry 0: the placeholder", kSchool, 0, "None", 0, 612},
+    {"school districts, entry 1: ADA EVSD (IRN 45187)", kSchool, 1, "ADA EVSD", kAdaEvsd, 612},
     {"school districts, entry 2: ADAMS COUNTY/OHIO VALLEY LSD (IRN 61903)", kSchool, 2,
-     "ADAMS COUNTY/OHIO VALLEY LSD", 61903, 216},
+     "ADAMS COUNTY/OHIO VALLEY LSD", 61903, 612},
+    {"school districts, entry 4: AKRON CSD (IRN 43489), a district without the tax", kSchool, 4, "AKRON CSD",
+     kAkronCsd, 612},
+    {"school districts, the last entry: ZANESVILLE CSD (IRN 45179)", kSchool, 611, "ZANESVILLE CSD", 45179, 612},
+    {"school districts, entry 612 is past the list", kSchool, 612, "", 0, 612},
     {"only the low 32 bits of the entry number count: 2^32 + 1 is entry 1", kSchool, (INT64_C(1) << 32) + 1,
-     "ADA EVSD", kAdaEvsd, 216},
-    {"a negative entry number is past the list", kSchool, -1, "", 0, 216},
+     "ADA EVSD", kAdaEvsd, 612},
+    {"a negative entry number is past the list", kSchool, -1, "", 0, 612},
     {"kind 2 has no list", 2, 0, "", 0, 0},
 };
 

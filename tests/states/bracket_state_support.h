@@ -129,9 +129,11 @@ inline void expect_schedules(const StateBracketRow* table, const std::vector<int
     }
 }
 
-// Rows of a table as the bracket-arithmetic test reads them.
-inline std::vector<ScheduleRow> bracket_rows(const StateBracketRow* table) {
-    return schedule_rows(table, [](const StateBracketRow& r) {
+// Rows of a table as the bracket-arithmetic test reads them (any row with the
+// common key and bracket columns).
+template <class Row>
+std::vector<ScheduleRow> bracket_rows(const Row* table) {
+    return schedule_rows(table, [](const Row& r) {
         return ScheduleRow{r.start_date, r.end_date, r.status, r.pay_periods, r.lower, r.upper, r.base, r.rate};
     });
 }

@@ -86,19 +86,24 @@ const Case kPaychecks[] = {
     // Married with one regular and one deduction allowance: low-income limit of
     // the 2-or-more column (727), standard deduction of the 0-or-1 column (110).
     {"married 1 + 1: 700 is below the 2-or-more limit 727", 2026, 52, 1, 1, 1, 700.0, 0.0, 0.0},
-    {"married 1 + 1: 800 - 19 - 110 = 671; 4.69 + 0.022 x 245 - 3.24", 2026, 52, 1, 1, 1, 800.0, 6.84, 0.022},
-    {"married 1 + 0: 700 is above the 0-or-1 limit 363; 590 taxable; 4.69 + 0.022 x 164 - 3.24", 2026, 52, 1, 1, 0,
-     700.0, 5.06, 0.022},
+    {"married 1 + 1: 800 - 19 - 110 = 671; 4.68 + 0.022 x 245 - 3.24", 2026, 52, 1, 1, 1, 800.0, 6.83, 0.022},
+    {"married 1 + 0: 700 is above the 0-or-1 limit 363; 590 taxable; 4.68 + 0.022 x 164 - 3.24", 2026, 52, 1, 1, 0,
+     700.0, 5.05, 0.022},
+
+    // DE 44 2026 Example C: monthly, married, five allowances; 3149 limit, 951
+    // standard deduction, bracket from 1847 with 1847 x 1.1 % cut to cents = 20.31, credit 70.13.
+    {"DE 44 2026 Example C: 5100 - 951 = 4149; 20.31 + 0.022 x 2302 = 70.954; less 70.13", 2026, 12, 1, 5, 0,
+     5100.0, 0.82, 0.022},
 
     // Daily pay: no per-frequency rows, so the annual amounts are divided.
     {"daily: 300 - 1000/260 - trunc(5706/260) = 275.15; x 260 = 71540; (2186.15 + 0.088 x 13998) / 260 - 168.30/260",
      2026, 260, 0, 1, 1, 300.0, 12.50, 0.088},
 
     // Eleven deduction allowances on a biweekly payroll: 11 x 38 = 418.
-    {"biweekly 11 deduction allowances: 2000 - 418 - 219 = 1363; 17.54 + 0.044 x 353", 2026, 26, 0, 0, 11, 2000.0,
-     33.07, 0.044},
-    {"biweekly 10 deduction allowances: 2000 - 385 - 219 = 1396; 17.54 + 0.044 x 386", 2026, 26, 0, 0, 10, 2000.0,
-     34.52, 0.044},
+    {"biweekly 11 deduction allowances: 2000 - 418 - 219 = 1363; 17.53 + 0.044 x 353", 2026, 26, 0, 0, 11, 2000.0,
+     33.06, 0.044},
+    {"biweekly 10 deduction allowances: 2000 - 385 - 219 = 1396; 17.53 + 0.044 x 386", 2026, 26, 0, 0, 10, 2000.0,
+     34.51, 0.044},
 
     // Deductions above the wages: the taxable wages count as 0, nothing owed.
     {"30 deduction allowances: 400 - 570 - 110 < 0 is taxed as 0", 2026, 52, 0, 0, 30, 400.0, 0.0, 0.011},
@@ -406,6 +411,8 @@ TEST(CaliforniaTables, GeneratedBlockIsCurrent) {
     EXPECT_EQ(status, 0) << output;
 }
 
+// Every schedule adds up to the cent over its bounds (each base is the running
+// total cut to cents).
 const int kCawhBrackets = txl5_test::register_bracket_table([] {
     txl5_test::BracketTable t;
     t.name = "cawh";
