@@ -13,18 +13,19 @@ import sys
 
 # States whose calculations are in the library, with their weight in the mix,
 # and a few localities by name.
-STATES = [("CA", 12), ("TX", 9), ("FL", 6), ("NY", 6), ("PA", 4), ("IL", 0), ("OH", 4), ("GA", 3),
-          ("NC", 0), ("MI", 3), ("NJ", 3), ("VA", 0), ("WA", 2), ("AZ", 0), ("MA", 2), ("TN", 2),
-          ("MD", 2), ("MO", 2), ("CO", 2), ("MN", 2), ("AL", 1), ("KY", 1), ("OR", 1), ("OK", 1),
-          ("IA", 1), ("KS", 1), ("UT", 1), ("NE", 1), ("NM", 1), ("ME", 1), ("RI", 1), ("SC", 1),
-          ("CT", 1), ("MT", 1), ("ND", 1), ("NV", 1)]
+STATES = [("CA", 12), ("TX", 9), ("FL", 6), ("NY", 6), ("PA", 4), ("IL", 4), ("OH", 4), ("GA", 3),
+          ("NC", 3), ("MI", 3), ("NJ", 3), ("VA", 3), ("WA", 2), ("AZ", 2), ("MA", 2), ("TN", 2),
+          ("IN", 2), ("MD", 2), ("MO", 2), ("WI", 2), ("CO", 2), ("MN", 2), ("AL", 1), ("KY", 1),
+          ("OR", 1), ("OK", 1), ("IA", 1), ("KS", 1), ("UT", 1), ("NE", 1), ("NM", 1), ("ME", 1),
+          ("RI", 1), ("SC", 1), ("CT", 1), ("MT", 1), ("ND", 1), ("NV", 1), ("LA", 1), ("AR", 1),
+          ("MS", 1), ("HI", 1), ("ID", 1), ("WV", 1), ("DE", 1), ("DC", 1), ("VT", 1)]
 LOCALITIES = {"NY": ["New York City", "Yonkers"], "MI": ["Detroit"], "MD": ["Howard", "Baltimore City"],
-              "MO": ["Kansas City"], "CO": ["Denver"]}
+              "MO": ["Kansas City"], "CO": ["Denver"], "IN": ["Marion"]}
 STATE_STATUS = {"GA": {"single": "0", "married": "4", "head_of_household": "2"}}
 FREQUENCIES = [("weekly", 52, 20), ("biweekly", 26, 45), ("semimonthly", 24, 20), ("monthly", 12, 15)]
 COLUMNS = ["id", "date", "state", "locality", "frequency", "wages", "supplemental", "ytd_wages",
            "filing_status", "allowances", "w4_2020", "multiple_jobs", "dependents_credit", "state_status",
-           "state_allowances", "state_withholding_code"]
+           "state_allowances", "state_withholding_code", "state_percent"]
 
 
 def weighted(rng, items, weight):
@@ -69,6 +70,8 @@ def paychecks(count, seed=2026):
             "state_status": STATE_STATUS.get(state, {}).get(status, "1" if status == "married" else "0"),
             "state_allowances": str(rng.randrange(0, 3)),
             "state_withholding_code": ("A" if status == "married" else "F") if state == "CT" else "",
+            # Arizona: the percentage of wages the employee elected.
+            "state_percent": rng.choice(["1.0", "2.0", "2.5", "3.0"]) if state == "AZ" else "",
         }
         yield row
 
