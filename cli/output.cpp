@@ -1,14 +1,45 @@
 #include "cli/output.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace txl5cli {
 
+namespace {
+
+// An amount to cents as text. Amounts the library leaves lie within a hair of
+// a whole number of cents: they take the fast path of one integer
+// conversion. Any amount whose hundredfold is nearer a half cent than that,
+// or too large for exact cents, is converted digit by digit (correctly
+// rounded, as printf would).
+std::string_view money_text(double value, char* buf, size_t size) {
+    const double hundredfold = value * 100.0;
+    if (std::fabs(hundredfold) < 1e15) {
+        const double cents = std::nearbyint(hundredfold);
+        if (std::fabs(hundredfold - cents) <= 0.25) {
+            long long whole = static_cast<long long>(cents);
+            char* p = buf;
+            if (whole < 0) {
+                *p++ = '-';
+                whole = -whole;
+            }
+            p = std::to_chars(p, buf + size, whole / 100).ptr;
+            *p++ = '.';
+            *p++ = static_cast<char>('0' + (whole % 100) / 10);
+            *p++ = static_cast<char>('0' + whole % 10);
+            return std::string_view(buf, static_cast<size_t>(p - buf));
+        }
+    }
+    const auto r = std::to_chars(buf, buf + size, value, std::chars_format::fixed, 2);
+    return std::string_view(buf, static_cast<size_t>(r.ptr - buf));
+}
+
+}  // namespace
+
 void append_money(std::string& out, double value, bool grouped) {
     char buf[400];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
-    std::string_view text(buf, static_cast<size_t>(r.ptr - buf));
+    std::string_view text = money_text(value, buf, sizeof buf);
     if (text == "-0.00") text = "0.00";
     if (!grouped) {
         out.append(text);

@@ -152,7 +152,7 @@ bool set_date(std::string_view s, Paycheck* p, FieldError* e) {
 }
 
 struct FrequencyName {
-    const char* name;
+    std::string_view name;
     int64_t periods;
 };
 const FrequencyName kFrequencies[] = {
@@ -214,11 +214,12 @@ bool set_filing_status(std::string_view s, Paycheck* p, FieldError* e) {
     const std::string_view t = trim(s);
     if (parse_int(t, &n)) {
         if (n < 0 || n > 3) return refuse(e, "filing_status", s, "unknown filing status (single, married, head_of_household or 0-3)");
-    } else if (equal_folded(t, "single")) {
+    } else if (equal_folded(t, std::string_view("single", 6))) {
         n = 0;
-    } else if (equal_folded(t, "married")) {
+    } else if (equal_folded(t, std::string_view("married", 7))) {
         n = 1;
-    } else if (equal_folded(t, "head_of_household") || equal_folded(t, "head-of-household") || equal_folded(t, "hoh")) {
+    } else if (equal_folded(t, std::string_view("head_of_household", 17)) ||
+               equal_folded(t, std::string_view("head-of-household", 17)) || equal_folded(t, std::string_view("hoh", 3))) {
         n = 2;
     } else {
         return refuse(e, "filing_status", s, "unknown filing status (single, married, head_of_household or 0-3)");
@@ -508,7 +509,7 @@ const StateInfo* find_state(std::string_view text) {
 
 const char* frequency_name(int64_t pay_periods) {
     for (const FrequencyName& f : kFrequencies) {
-        if (f.periods == pay_periods) return f.name;
+        if (f.periods == pay_periods) return f.name.data();
     }
     return "";
 }
@@ -527,10 +528,10 @@ void Paycheck::clear() {
     fed.struc_version = kFederalVersion;
     state.struc_version = kStateVersion;
     local.struc_version = kLocalVersion;
-    id.clear();
-    locality_name.clear();
+    if (!id.empty()) id.clear();
+    if (!locality_name.empty()) locality_name.clear();
     locality_kind = -1;
-    locality_kind_text.clear();
+    if (!locality_kind_text.empty()) locality_kind_text.clear();
     has_local = false;
     given = 0;
     date_given = false;

@@ -60,6 +60,9 @@ install(TARGETS txl5_tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(TXL5_TESTS)
   find_package(Python3 COMPONENTS Interpreter)
+  add_executable(tool_money_text cli/tests/money_text.cpp cli/output.cpp cli/paycheck.cpp)
+  target_link_libraries(tool_money_text PRIVATE txl5)
+  add_test(NAME tool_money_text COMMAND tool_money_text)
   add_test(NAME tool_golden
     COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/cli/run_golden.py $<TARGET_FILE:txl5_tool>
       $<$<BOOL:${TXL5_SANITIZE}>:--sanitized>)
