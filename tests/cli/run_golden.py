@@ -56,6 +56,9 @@ CASES = [
     ("batch_csv", ["batch", "data/payroll.csv"], None),
     ("batch_jsonl", ["batch", "data/payroll.jsonl"], None),
     ("batch_csv_stdin", ["batch", "--no-progress"], "payroll.csv"),
+    # CRLF line ends, a blank line, no newline at the end, a locality named
+    # in two lists (refused without a kind), names in any case
+    ("batch_crlf_ambiguous_locality", ["batch", "--format", "csv", "-"], "payroll_crlf.csv"),
     ("batch_unknown_column", ["batch", "data/unknown_column.csv"], None),
     ("batch_missing_file", ["batch", "data/no_such_file.csv"], None),
     # grossup
@@ -105,6 +108,23 @@ CASES = [
 ]
 
 
+def check_csv_shape(name, output):
+    """Every row of a CSV batch output, bad lines included, has the header's columns."""
+    if not name.startswith("batch") or not output.startswith("exit status"):
+        return 0
+    import csv
+    import io
+    text = output.split("--- standard output\n", 1)[1].split("--- standard error\n", 1)[0]
+    if not text.startswith("line,"):
+        return 0
+    rows = list(csv.reader(io.StringIO(text)))
+    widths = {len(r) for r in rows}
+    if len(widths) != 1:
+        print("FAIL %s: CSV rows of %s columns" % (name, sorted(widths)))
+        return 1
+    return 0
+
+
 def run_case(tool, args, stdin_name):
     stdin = open(os.path.join(DATA, stdin_name), "rb") if stdin_name else subprocess.DEVNULL
     try:
@@ -150,6 +170,7 @@ def main():
             with open(path, "w") as f:
                 f.write(actual)
             continue
+        failures += check_csv_shape(name, actual)
         expected = open(path).read() if os.path.exists(path) else "(no golden file)\n"
         if actual != expected:
             failures += 1

@@ -112,6 +112,7 @@ def test_grossup_leaves_the_net_asked_for():
     (dict(allowances="two"), "allowances", "two"),
     (dict(w4_2020="maybe"), "w4_2020", "maybe"),
     (dict(locality="Boone", state="KY", locality_kind="parish"), "locality_kind", "parish"),
+    (dict(locality="Franklin", state="KY"), "locality", "Franklin"),
 ])
 def test_bad_input_names_the_field_and_the_value(fields, field, value):
     args = dict(date="2026-06-05", state="NY", frequency="weekly", wages=1000)
