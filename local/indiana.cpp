@@ -499,7 +499,6 @@ const IndianaCountyRow inco[] = {
 
 namespace {
 
-constexpr int64_t kCountyNoRow = 1;     // result and local_error: no inwh row
 constexpr int64_t kResident = 1;        // local_resident
 constexpr double kPercent = 100.0;      // aux_result holds the state rate in percent
 
@@ -600,8 +599,7 @@ int64_t county_in(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state
         // Without a state row there are no taxable wages, so no county tax:
         // the period's tax is the extra withholding alone, never what an
         // earlier paycheck left in the record.
-        local->local_error = kCountyNoRow;
-        result = kCountyNoRow;
+        result = txl5::fail_no_locality_row(local);
     }
     if (supplemental_due) txl5::store_amount(&local->local_supplemental_tax, supplemental_tax, &ok);
     txl5::store_amount(&local->local_tax, dollarround(tax) + local->additional_local_wh, &ok);

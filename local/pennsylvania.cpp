@@ -48,8 +48,6 @@ constexpr int64_t kServicesAtOnce = 1;  // the whole amount in this paycheck
 constexpr int64_t kLastYearWithoutTables = 2005;
 constexpr int64_t kResident = 1;
 constexpr double kPercent = 100.0;
-// local_error and the result when no row names the code for the check year.
-constexpr int64_t kNotFound = 1;
 
 // The directory's lists (taxbody_kind).
 constexpr int64_t kListSchoolPairings = 0;
@@ -226,7 +224,7 @@ int64_t get_pa_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text) {
 // local_error and fails; local_tax then keeps its value, plus the extra
 // withholding.
 int64_t local_pa(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, COUNTY_WITHHOLDING_STRUC* local) {
-    if (!fed || !state || !local) return kNotFound;
+    if (!fed || !state || !local) return txl5::kLocalityNoRow;
     if (fed->check_year <= kLastYearWithoutTables) return 0;
     const bool supplemental_taxed = local->struc_version > txl5::kLocalSupplementalVersion;
     const int64_t kind =
@@ -236,9 +234,8 @@ int64_t local_pa(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
     bool ok = true;
     const Found found = find_locality(kind, local->locality_code, fed->check_year);
     if (!found.muni && !found.school) {
-        local->local_error = kNotFound;
         txl5::store_amount(&local->local_tax, local->local_tax + local->additional_local_wh, &ok);
-        return kNotFound;
+        return txl5::fail_no_locality_row(local);
     }
 
     const Charge charge = found.muni ? municipal_charge(*found.muni, kind, resident)

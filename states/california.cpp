@@ -1198,13 +1198,9 @@ int64_t state_ca(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     // Supplemental tax, figured on the tax before the allowance credit. The
     // aggregate method taxes regular and supplemental wages together and keeps
     // the difference (not floored); the rate and table date stay the regular ones.
-    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        const txl5::BracketTax<CaWhRow> combined =
-            schedule_tax(date, *state, taxable + state->state_supplemental_wages);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::None);
-    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
-        result |= flat_supplemental_tax(date, state);
-    }
+    result |= txl5::elected_supplemental_tax(
+        state, [&] { return schedule_tax(date, *state, taxable + state->state_supplemental_wages); },
+        txl5::AggregateFloor::None, [&] { return flat_supplemental_tax(date, state); });
 
     // Exemption allowance credit for the regular allowances. Above ten, or
     // where the frequency has no rows, the annual credit for one allowance
