@@ -95,13 +95,18 @@ constexpr PackedRange pack_range(const MDATE& start, const MDATE& end) {
     return PackedRange{true, lo, hi};
 }
 
+// The reference, kept out of line so that the packed test inlines into scans.
+[[gnu::noinline]] inline bool date_in_range_irregular(const MDATE& start, const MDATE& end, const MDATE& d) {
+    return date_in_range_reference(start, end, d);
+}
+
 // date_in_range_reference, with the check date packed once by the caller.
 inline bool date_in_range(const MDATE& start, const MDATE& end, const MDATE& d, const PackedDate& packed) {
     if (packed.regular) {
         const PackedRange r = pack_range(start, end);
         if (r.regular) return r.lo <= packed.key && packed.key <= r.hi;
     }
-    return date_in_range_reference(start, end, d);
+    return date_in_range_irregular(start, end, d);
 }
 
 inline bool date_in_range(const MDATE& start, const MDATE& end, const MDATE& d) {
@@ -121,7 +126,7 @@ inline bool row_in_range(const Row& row, const MDATE& d, const PackedDate& packe
 // The usual end-of-table row: start month 0.
 struct EndsAtZeroStartMonth {
     template <class Row>
-    bool operator()(const Row& row) const { return row.start_date.month == 0; }
+    constexpr bool operator()(const Row& row) const { return row.start_date.month == 0; }
 };
 
 // The row scan underneath every look-up: the first row before the end row
@@ -251,13 +256,11 @@ bool tax_in_bracket(const Row& row, double taxable, bool annual, int64_t pay_per
     return true;
 }
 
-// The bracket computation: the two-pass scan with the bracket formula.
-// `taxable_of(row, annual)` gives the taxable wages for a candidate row
-// (annualized when `annual`). `annual_allowed` and `is_end` as for
-// scan_two_pass.
-template <class Row, class Keys, class Taxable, class IsEnd = EndsAtZeroStartMonth>
-BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys,
-                            Taxable taxable_of, IsEnd is_end = IsEnd(), bool annual_allowed = true) {
+// The bracket computation over any table scan_two_pass takes (a row
+// pointer or an indexed table).
+template <class Row, class Table, class Keys, class Taxable, class IsEnd>
+BracketTax<Row> bracket_tax_over(const Table& table, const MDATE& date, int64_t pay_periods, Keys keys,
+                                 Taxable taxable_of, IsEnd is_end, bool annual_allowed) {
     BracketTax<Row> out;
     out.row = scan_two_pass(
         table, date, pay_periods, keys,
@@ -272,6 +275,18 @@ BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_per
     return out;
 }
 
+// The bracket computation: the two-pass scan with the bracket formula.
+// `taxable_of(row, annual)` gives the taxable wages for a candidate row
+// (annualized when `annual`). `annual_allowed` and `is_end` as for
+// scan_two_pass.
+template <class Row, class Keys, class Taxable, class IsEnd = EndsAtZeroStartMonth>
+BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys,
+                            Taxable taxable_of, IsEnd is_end = IsEnd(), bool annual_allowed = true) {
+    return bracket_tax_over<Row>(table, date, pay_periods, keys, taxable_of, is_end, annual_allowed);
+}
+
 }  // namespace txl5
+
+#include "core/tableindex.h"
 
 #endif  // TXL5_CORE_TABLES_H
