@@ -3,6 +3,7 @@
 #ifndef TXL5_LOCAL_OHIO_H
 #define TXL5_LOCAL_OHIO_H
 
+#include "core/tables.h"
 #include "core/txl5.h"
 
 // A municipality's income tax rate over a date range.
@@ -39,5 +40,20 @@ TXL5_EXPORT extern const OhioMunicipalRow ohmwhn[];
 TXL5_EXPORT extern const OhioSchoolRow ohswhn[];
 TXL5_EXPORT extern const OhioSchoolRow oheiswhn[];
 TXL5_EXPORT extern const OhioOldSchoolRow ohswh[];
+
+// The earned-income list also ends at a row whose start year is 0.
+struct EndsAtZeroStartMonthOrYear {
+    constexpr bool operator()(const OhioSchoolRow& row) const {
+        return row.start_date.month == 0 || row.start_date.year == 0;
+    }
+};
+
+namespace txl5 {
+// The current tables' rows by locality code (indexes computed by the
+// compiler, with the tables).
+extern const KeyedTable<OhioMunicipalRow, EndsAtZeroStartMonth> kOhioMunicipalByCode;
+extern const KeyedTable<OhioSchoolRow, EndsAtZeroStartMonth> kOhioSchoolByCode;
+extern const KeyedTable<OhioSchoolRow, EndsAtZeroStartMonthOrYear> kOhioEarnedIncomeByCode;
+}  // namespace txl5
 
 #endif  // TXL5_LOCAL_OHIO_H

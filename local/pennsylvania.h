@@ -5,6 +5,7 @@
 #ifndef TXL5_LOCAL_PENNSYLVANIA_H
 #define TXL5_LOCAL_PENNSYLVANIA_H
 
+#include "core/tables.h"
 #include "core/txl5.h"
 
 // One municipality's rates for a tax year, as registered with one of the
@@ -47,5 +48,21 @@ static_assert(sizeof(PennsylvaniaReservedRow) == 13 * 8, "Pennsylvania reserved 
 TXL5_EXPORT extern const PennsylvaniaMuniRow palocal_muni_2005[];
 TXL5_EXPORT extern const PennsylvaniaSchoolRow palocal_school_2009[];
 TXL5_EXPORT extern const PennsylvaniaReservedRow palocal[];
+
+// The ends of the two register tables: a row of code 0.
+struct PennsylvaniaMuniEnd {
+    constexpr bool operator()(const PennsylvaniaMuniRow& row) const { return row.psd_code == 0; }
+};
+struct PennsylvaniaSchoolEnd {
+    constexpr bool operator()(const PennsylvaniaSchoolRow& row) const { return row.district_code == 0; }
+};
+
+namespace txl5 {
+// The register's rows by the code a caller gives: municipal rows by register
+// id, school rows by sequence number (indexes computed by the compiler, with
+// the tables).
+extern const KeyedTable<PennsylvaniaMuniRow, PennsylvaniaMuniEnd> kPennsylvaniaMuniByCode;
+extern const KeyedTable<PennsylvaniaSchoolRow, PennsylvaniaSchoolEnd> kPennsylvaniaSchoolBySeq;
+}  // namespace txl5
 
 #endif  // TXL5_LOCAL_PENNSYLVANIA_H
