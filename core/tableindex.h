@@ -4,12 +4,13 @@
 // cannot match.
 //
 // Block index (bracket tables): consecutive rows with the same dates form a
-// date block, within it the rows of the same pay periods a period run, within
-// that the rows of the same status a status run. A row out of range for the
-// check date skips its date block (every row of it has the same dates); a row
-// of other pay periods skips its period run; a row of another status skips
-// its status run when the keys are a StatusIs. Dates are packed once per row
-// (PackedRange), so a row's date test is two comparisons.
+// date block; within it, consecutive rows of the same pay periods a period
+// run and consecutive rows of the same status a status run. A row out of range
+// for the check date skips its date block (every row of it has the same
+// dates); a row of other pay periods skips its period run; a row of another
+// status skips its status run when the keys are a StatusIs (when both fail,
+// the longer skip). Dates are packed once per row (PackedRange), so a row's
+// date test is two comparisons.
 //
 // Key index (registers keyed by a locality code): the rows sorted by code, so
 // a look-up reads only the rows with the code, still in table order.
@@ -75,8 +76,8 @@ struct BlockIndexData {
     int32_t count = 0;
     PackedRange range[N] = {};
     int32_t date_end[N] = {};    // first later row with other dates (or count)
-    int32_t period_end[N] = {};  // ... or other pay periods
-    int32_t status_end[N] = {};  // ... or another status
+    int32_t period_end[N] = {};  // first later row with other dates or pay periods
+    int32_t status_end[N] = {};  // first later row with other dates or status
 };
 
 template <class Row, size_t N, class IsEnd>
@@ -87,13 +88,15 @@ constexpr BlockIndexData<N> build_block_index(const Row (&table)[N], IsEnd is_en
         const Row& row = table[i];
         out.range[i] = pack_range(row.start_date, row.end_date);
         const bool has_next = i + 1 < out.count;
-        bool same = has_next && same_date(row.start_date, table[i + 1].start_date) &&
-                    same_date(row.end_date, table[i + 1].end_date);
+        const bool same = has_next && same_date(row.start_date, table[i + 1].start_date) &&
+                          same_date(row.end_date, table[i + 1].end_date);
         out.date_end[i] = same ? out.date_end[i + 1] : i + 1;
-        if constexpr (HasPayPeriods<Row>::value) same = same && row.pay_periods == table[i + 1].pay_periods;
-        out.period_end[i] = same ? out.period_end[i + 1] : i + 1;
-        if constexpr (HasStatus<Row>::value) same = same && row.status == table[i + 1].status;
-        out.status_end[i] = same ? out.status_end[i + 1] : i + 1;
+        bool same_periods = same;
+        if constexpr (HasPayPeriods<Row>::value) same_periods = same && row.pay_periods == table[i + 1].pay_periods;
+        out.period_end[i] = same_periods ? out.period_end[i + 1] : i + 1;
+        bool same_status = same;
+        if constexpr (HasStatus<Row>::value) same_status = same && row.status == table[i + 1].status;
+        out.status_end[i] = same_status ? out.status_end[i + 1] : i + 1;
     }
     return out;
 }
@@ -146,6 +149,18 @@ const Row* scan_rows(const IndexedTable<Row, IsEnd>& t, const MDATE& date, Accep
     return nullptr;
 }
 
+// The row a two-pass scan moves to from row i when row i is out (its pay
+// periods not wanted, or its status not the key's): past the longest run of
+// rows that are out for the same reason; i when row i is not out.
+template <class Row, class IsEnd, class Keys>
+int32_t skip_two_pass(const IndexedTable<Row, IsEnd>& t, int32_t i, bool periods_wanted, const Keys& keys) {
+    int32_t next = periods_wanted ? i : t.period_end[i];
+    if constexpr (IsStatusKey<Keys>::value) {
+        if (!keys(t.rows[i]) && t.status_end[i] > next) next = t.status_end[i];
+    }
+    return next;
+}
+
 // scan_two_pass through a block index.
 template <class Row, class IsEnd, class Keys, class Fits>
 const Row* scan_two_pass(const IndexedTable<Row, IsEnd>& t, const MDATE& date, int64_t pay_periods, Keys keys,
@@ -153,16 +168,16 @@ const Row* scan_two_pass(const IndexedTable<Row, IsEnd>& t, const MDATE& date, i
                          SecondPass second_pass = SecondPass::OwnOrAnnual) {
     if (!annual_allowed) second_pass = SecondPass::OwnOnly;
     const PackedDate packed = pack_date(date);
-    auto skip_key = [&](int32_t i) { return IsStatusKey<Keys>::value ? t.status_end[i] : i + 1; };
     for (int32_t i = 0; i < t.count;) {
         const Row& row = t.rows[i];
         if (!t.in_range(i, date, packed)) {
             i = t.date_end[i];
-        } else if (row.pay_periods != pay_periods) {
-            i = t.period_end[i];
-        } else if (!keys(row)) {
-            i = skip_key(i);
-        } else if (fits(row, false)) {
+            continue;
+        }
+        const int32_t next = skip_two_pass(t, i, row.pay_periods == pay_periods, keys);
+        if (next != i) {
+            i = next;
+        } else if (keys(row) && fits(row, false)) {
             return t.rows + i;
         } else {
             ++i;
@@ -170,6 +185,10 @@ const Row* scan_two_pass(const IndexedTable<Row, IsEnd>& t, const MDATE& date, i
     }
     for (int32_t i = 0; i < t.count;) {
         const Row& row = t.rows[i];
+        if (!t.in_range(i, date, packed)) {
+            i = t.date_end[i];
+            continue;
+        }
         const bool own = row.pay_periods == pay_periods;
         const bool annual = row.pay_periods == 1;
         bool wanted = false;
@@ -178,13 +197,11 @@ const Row* scan_two_pass(const IndexedTable<Row, IsEnd>& t, const MDATE& date, i
             case SecondPass::OwnOnly: wanted = own; break;
             case SecondPass::OwnOrAnnual: wanted = own || annual; break;
         }
-        if (!t.in_range(i, date, packed)) {
-            i = t.date_end[i];
-        } else if (!wanted) {
-            i = t.period_end[i];
-        } else if (!keys(row)) {
-            i = skip_key(i);
-        } else if (second_pass == SecondPass::AnnualOnly ? fits(row, true) : own ? fits(row, false) : fits(row, true)) {
+        const int32_t next = skip_two_pass(t, i, wanted, keys);
+        if (next != i) {
+            i = next;
+        } else if (keys(row) &&
+                   (second_pass == SecondPass::AnnualOnly ? fits(row, true) : own ? fits(row, false) : fits(row, true))) {
             return t.rows + i;
         } else {
             ++i;
