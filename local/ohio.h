@@ -48,7 +48,26 @@ struct EndsAtZeroStartMonthOrYear {
     }
 };
 
+// The directory's entries of a table: the newest year's rows, from the first
+// row while the start year is not 0 and the rows end in the same month and
+// year as the first. Each year's block lists the rows in force at its end
+// first, so a rate that changed during the year shows once.
+template <class Row, size_t N>
+constexpr int64_t newest_year_entries(const Row (&table)[N]) {
+    const MDATE last = table[0].end_date;
+    int64_t n = 0;
+    while (!(table[n].start_date.year == 0 || table[n].end_date.month != last.month ||
+             table[n].end_date.year != last.year)) {
+        ++n;
+    }
+    return n;
+}
+
 namespace txl5 {
+// The directory's entries of the school districts and of the municipalities,
+// counted by the compiler.
+extern const int64_t kOhioSchoolEntries;
+extern const int64_t kOhioMunicipalEntries;
 // The current tables' rows by locality code (indexes computed by the
 // compiler, with the tables).
 extern const KeyedTable<OhioMunicipalRow, EndsAtZeroStartMonth> kOhioMunicipalByCode;

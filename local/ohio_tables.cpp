@@ -4124,6 +4124,8 @@ constexpr OhioSchoolRow oheiswhn[] = {
 // END GENERATED TABLES
 
 namespace txl5 {
+constexpr int64_t kOhioSchoolEntries = newest_year_entries(ohswhn);
+constexpr int64_t kOhioMunicipalEntries = newest_year_entries(ohmwhn);
 const KeyedTable<OhioMunicipalRow, EndsAtZeroStartMonth> kOhioMunicipalByCode =
     keyed<ohmwhn, &OhioMunicipalRow::muni_code>();
 const KeyedTable<OhioSchoolRow, EndsAtZeroStartMonth> kOhioSchoolByCode =

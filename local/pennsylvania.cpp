@@ -134,23 +134,12 @@ double services_tax(double annual, const LOCAL_WITHHOLDING_STRUC& local) {
 
 // ---- The locality directory ---------------------------------------------------
 
-// Rows of the newest year: from the first row while a row has a code and its
-// year is not older than the first row's.
-template <class Row, class Code>
-int64_t newest_year_rows(const Row* table, Code code_of) {
-    const int64_t newest = table[0].tax_year;
-    return txl5::table_row_count(table, [newest, code_of](const Row& row) {
-        return code_of(row) == 0 || row.tax_year < newest;
-    });
-}
-
 int64_t get_number_of_name_entries(int64_t list) {
     switch (list) {
         case kListSchoolPairings:
-            return newest_year_rows(palocal_school_2009,
-                                    [](const PennsylvaniaSchoolRow& row) { return row.district_code; });
+            return txl5::kPennsylvaniaSchoolEntries;
         case kListMunicipalities:
-            return newest_year_rows(palocal_muni_2005, [](const PennsylvaniaMuniRow& row) { return row.psd_code; });
+            return txl5::kPennsylvaniaMuniEntries;
         default:
             return 0;
     }

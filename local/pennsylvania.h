@@ -57,7 +57,22 @@ struct PennsylvaniaSchoolEnd {
     constexpr bool operator()(const PennsylvaniaSchoolRow& row) const { return row.district_code == 0; }
 };
 
+// The directory's entries of a register table: the rows of the newest year,
+// from the first row while a row has a code and its year is not older than
+// the first row's.
+template <class Row, size_t N>
+constexpr int64_t newest_year_entries(const Row (&table)[N], int64_t Row::*code) {
+    const int64_t newest = table[0].tax_year;
+    int64_t n = 0;
+    while (!(table[n].*code == 0 || table[n].tax_year < newest)) ++n;
+    return n;
+}
+
 namespace txl5 {
+// The directory's entries of the school pairings and of the municipalities,
+// counted by the compiler.
+extern const int64_t kPennsylvaniaSchoolEntries;
+extern const int64_t kPennsylvaniaMuniEntries;
 // The register's rows by the code a caller gives: municipal rows by register
 // id, school rows by sequence number (indexes computed by the compiler, with
 // the tables).

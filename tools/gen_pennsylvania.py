@@ -224,6 +224,9 @@ def source_comment(year):
 
 
 INDEXES = """namespace txl5 {
+constexpr int64_t kPennsylvaniaSchoolEntries =
+    newest_year_entries(palocal_school_2009, &PennsylvaniaSchoolRow::district_code);
+constexpr int64_t kPennsylvaniaMuniEntries = newest_year_entries(palocal_muni_2005, &PennsylvaniaMuniRow::psd_code);
 const KeyedTable<PennsylvaniaMuniRow, PennsylvaniaMuniEnd> kPennsylvaniaMuniByCode =
     keyed<palocal_muni_2005, &PennsylvaniaMuniRow::psd_code, PennsylvaniaMuniEnd>();
 const KeyedTable<PennsylvaniaSchoolRow, PennsylvaniaSchoolEnd> kPennsylvaniaSchoolBySeq =
