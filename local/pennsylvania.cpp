@@ -57,9 +57,6 @@ bool municipal_kind(int64_t kind) {
     return kind == kMuniBoth || kind == kMuniEarnedIncome || kind == kMuniServices;
 }
 
-bool muni_end(const PennsylvaniaMuniRow& row) { return row.psd_code == 0; }
-bool school_end(const PennsylvaniaSchoolRow& row) { return row.district_code == 0; }
-
 // The rows that name the code for the check year: a municipal row, or a school
 // row, or neither.
 struct Found {
@@ -76,21 +73,14 @@ struct Found {
 Found find_locality(int64_t kind, int64_t code, int64_t year) {
     Found found;
     const bool municipal = municipal_kind(kind);
-    std::ptrdiff_t school_rows_read = 0;  // with a municipal kind: the school rows read in step
+    const auto same_year = [year](const auto& row) { return row.tax_year == year; };
+    // With a municipal kind: the school rows read in step (no limit otherwise).
+    int64_t school_rows_read = INT64_MAX;
     if (municipal) {
-        found.muni = txl5::find_row(
-            palocal_muni_2005,
-            [code, year](const PennsylvaniaMuniRow& row) { return row.psd_code == code && row.tax_year == year; },
-            muni_end);
-        school_rows_read = found.muni ? found.muni - palocal_muni_2005
-                                      : static_cast<std::ptrdiff_t>(txl5::table_row_count(palocal_muni_2005, muni_end));
+        found.muni = txl5::find_row_with_key(txl5::kPennsylvaniaMuniByCode, code, same_year);
+        school_rows_read = found.muni ? found.muni - palocal_muni_2005 : txl5::kPennsylvaniaMuniByCode.count;
     }
-    found.school = txl5::find_row(
-        palocal_school_2009,
-        [code, year](const PennsylvaniaSchoolRow& row) { return row.seq == code && row.tax_year == year; },
-        [municipal, school_rows_read](const PennsylvaniaSchoolRow& row) {
-            return school_end(row) || (municipal && &row - palocal_school_2009 >= school_rows_read);
-        });
+    found.school = txl5::find_row_with_key(txl5::kPennsylvaniaSchoolBySeq, code, same_year, school_rows_read);
     if (found.school) found.muni = nullptr;  // the school row came first
     return found;
 }
@@ -142,23 +132,12 @@ double services_tax(double annual, const LOCAL_WITHHOLDING_STRUC& local) {
 
 // ---- The locality directory ---------------------------------------------------
 
-// Rows of the newest year: from the first row while a row has a code and its
-// year is not older than the first row's.
-template <class Row, class Code>
-int64_t newest_year_rows(const Row* table, Code code_of) {
-    const int64_t newest = table[0].tax_year;
-    return txl5::table_row_count(table, [newest, code_of](const Row& row) {
-        return code_of(row) == 0 || row.tax_year < newest;
-    });
-}
-
 int64_t get_number_of_name_entries(int64_t list) {
     switch (list) {
         case kListSchoolPairings:
-            return newest_year_rows(palocal_school_2009,
-                                    [](const PennsylvaniaSchoolRow& row) { return row.district_code; });
+            return txl5::kPennsylvaniaSchoolEntries;
         case kListMunicipalities:
-            return newest_year_rows(palocal_muni_2005, [](const PennsylvaniaMuniRow& row) { return row.psd_code; });
+            return txl5::kPennsylvaniaMuniEntries;
         default:
             return 0;
     }

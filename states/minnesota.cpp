@@ -17,7 +17,7 @@
 
 // Annual schedules: status 0 single, 1 married; the allowance is the annual
 // value of one W-4MN allowance.
-const StateBracketRow mnwh[] = {
+constexpr StateBracketRow mnwh[] = {
     // 2026: 2026 booklet (wh-inst-26), computer formula. The allowance (5200.00)
     // and the single base at 38,010 (1782.00) are the values this release
     // carries; the booklet prints 5,300 and 1,782.09 (the next base, 6958.25,
@@ -83,7 +83,7 @@ constexpr int64_t kStatusAsSingle = 12;
 // allowances, the annual tax then divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, double supplemental) {
-    return txl5::allowance_bracket_tax(mnwh, date, state, status, state.state_allowances, supplemental,
+    return txl5::allowance_bracket_tax(txl5::indexed<mnwh>(), date, state, status, state.state_allowances, supplemental,
                                        txl5::Annualize::WagesThenAllowances);
 }
 

@@ -26,7 +26,7 @@
 // to the cent (halves up). The per-frequency rows of 2023, 2024 and 2025, not
 // found printed, are derived from their annual rows by that rule
 // (tools/gen_newmexico.py).
-const StateBracketRow nmwh[] = {
+constexpr StateBracketRow nmwh[] = {
     // BEGIN GENERATED ROWS by tools/gen_newmexico.py from tools/data/newmexico_nmwh*.csv: do not edit by hand
     // 2026: annual rows from FYI-104 2026 annual tables as summarized by a payroll vendor (eff. 1 Jan
     // 2026), equal to the printed annual table; the other frequencies as printed in FYI-104, New Mexico
@@ -913,7 +913,7 @@ int64_t status_key(int64_t filing_status, int64_t check_year) {
 // periods times the period's wages less the allowances spread over the periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, int64_t allowance_count, double supplemental) {
-    return txl5::allowance_bracket_tax(nmwh, date, state, status, allowance_count, supplemental,
+    return txl5::allowance_bracket_tax(txl5::indexed<nmwh>(), date, state, status, allowance_count, supplemental,
                                        txl5::Annualize::PeriodAfterSpreadAllowances);
 }
 

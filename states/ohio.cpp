@@ -24,7 +24,7 @@
 
 // Per date range: weekly, biweekly, semimonthly, monthly, then annual. The
 // status column is always 0: Ohio has one schedule for every filer.
-const StateBracketRow ohwh[] = {
+constexpr StateBracketRow ohwh[] = {
     // BEGIN GENERATED ROWS by tools/gen_ohiowh.py from tools/data/ohio_ohwh.csv: do not edit by hand
     // 1/1/2026 - 12/31/2026: annual rows from Ohio Employer Withholding Tables and Optional Computer
     // Formula (rev. Oct 2025) as in force for 2026; base 462.36 at 26050 is the value this release carries
@@ -187,8 +187,9 @@ constexpr int64_t kOneSchedule = 0;
 // then divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               double supplemental) {
-    return txl5::allowance_bracket_tax(ohwh, date, state, kOneSchedule, state.state_allowances, supplemental,
-                                       txl5::Annualize::WagesThenAllowances);
+    return txl5::allowance_bracket_tax(
+        txl5::indexed<ohwh>(), date, state, kOneSchedule, state.state_allowances, supplemental,
+        txl5::Annualize::WagesThenAllowances);
 }
 
 }  // namespace

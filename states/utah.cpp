@@ -109,7 +109,7 @@ const UtahFlatRateRow utwh2008[] = {
 };
 
 // The bracket schedules of check years before 2008: none are held.
-const StateBracketRow utwh[] = {
+constexpr StateBracketRow utwh[] = {
     {},
 };
 
@@ -175,13 +175,14 @@ FlatRateTax flat_rate_tax(const MDATE& date, FEDERAL_WITHHOLDING_STRUC* fed, con
 int64_t bracket_method(const MDATE& date, STATE_WITHHOLDING_STRUC* state) {
     const int64_t status = state->state_filing_status;
     const txl5::BracketTax<StateBracketRow> regular = txl5::allowance_bracket_tax(
-        utwh, date, *state, status, state->state_allowances, 0.0, txl5::Annualize::WagesThenAllowances);
+        txl5::indexed<utwh>(), date, *state, status, state->state_allowances, 0.0,
+        txl5::Annualize::WagesThenAllowances);
     if (!regular.row) return txl5::fail_no_row(state);
     state->state_tax = txl5::whole_dollars_not_below_zero(regular.tax);
     txl5::record_row_used(state, *regular.row);
     if (!txl5::supplemental_due(*state)) return 0;
     txl5::BracketTax<StateBracketRow> combined =
-        txl5::allowance_bracket_tax(utwh, date, *state, status, state->state_allowances,
+        txl5::allowance_bracket_tax(txl5::indexed<utwh>(), date, *state, status, state->state_allowances,
                                     state->state_supplemental_wages, txl5::Annualize::WagesThenAllowances);
     combined.tax = txl5::whole_dollars_not_below_zero(combined.tax);
     return txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);

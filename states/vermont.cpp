@@ -43,7 +43,7 @@ const VermontFederalShareRow vtwh[] = {
 // bounds = annual bound / pay periods to the nearest dollar, bases = the
 // running total over those bounds to the cent, allowance = annual allowance /
 // pay periods to the cent.
-const StateBracketRow vtwh2[] = {
+constexpr StateBracketRow vtwh2[] = {
     // BEGIN GENERATED ROWS by tools/gen_vermont.py from tools/data/vermont_vtwh2*.csv: do not edit by hand
     // 2026: annual rows from Vermont Percentage Method Withholding Tables for wages paid in 2026 (Vermont
     // Department of Taxes) as summarized by a payroll vendor (eff. 1 Jan 2026); other frequencies derived
@@ -295,8 +295,9 @@ double federal_supplemental_share(int64_t year) {
 // then divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, double supplemental) {
-    return txl5::allowance_bracket_tax(vtwh2, date, state, status, state.state_allowances, supplemental,
-                                       txl5::Annualize::WagesThenAllowances);
+    return txl5::allowance_bracket_tax(
+        txl5::indexed<vtwh2>(), date, state, status, state.state_allowances, supplemental,
+        txl5::Annualize::WagesThenAllowances);
 }
 
 // Until September 2001: the share of the federal income tax withheld.

@@ -28,7 +28,7 @@
 // to the nearest dollar and bases = the running total over those bounds to
 // the cent; two earners, three quarters of the one-earner table of the same
 // frequency.
-const StateBracketRow wvwh[] = {
+constexpr StateBracketRow wvwh[] = {
     // BEGIN GENERATED ROWS by tools/gen_westvirginia.py from tools/data/westvirginia_wvwh*.csv: do not edit by hand
     // 2026: annual rows from the January 2025 percentage-method tables of West Virginia (IT-100.1A)
     // carried into 2026 with the same rates and bands; other frequencies derived from them by the rule of
@@ -230,7 +230,7 @@ constexpr int64_t kTwoEarners = 100;
 // then divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t key, double supplemental) {
-    return txl5::allowance_bracket_tax(wvwh, date, state, key, state.state_allowances, supplemental,
+    return txl5::allowance_bracket_tax(txl5::indexed<wvwh>(), date, state, key, state.state_allowances, supplemental,
                                        txl5::Annualize::WagesThenAllowances);
 }
 

@@ -102,7 +102,7 @@ def period_schedule(annual, periods):
 def table1(amounts):
     out = ["// Low-income exemption: wages below the limit bear no tax. Per-frequency rows",
            "// are the annual limits divided by the pay periods, rounded half up to dollars.",
-           "const CaLowIncomeRow table1[] = {"]
+           "constexpr CaLowIncomeRow table1[] = {"]
     for a in amounts:
         year = int(a["year"])
         out.extend(source_comment("%d: %s." % (year, a["source"])))
@@ -133,7 +133,7 @@ def table2():
 def table3(amounts):
     out = ["// Standard deduction in whole dollars. Per-frequency rows are the annual",
            "// amounts divided by the pay periods, rounded half up.",
-           "const CaStandardDeductionRow table3[] = {"]
+           "constexpr CaStandardDeductionRow table3[] = {"]
     for a in amounts:
         year = int(a["year"])
         out.extend(source_comment("%d: %s." % (year, a["source"])))
@@ -153,7 +153,7 @@ def cawh(amounts, schedules):
            "// half up to dollars; bases = the running total of rate x width below each",
            "// bracket, cut to whole cents (as the 2026 weekly schedule and DE 44 2026",
            "// Example C show).",
-           "const CaWhRow cawh[] = {"]
+           "constexpr CaWhRow cawh[] = {"]
     for a in amounts:
         year = int(a["year"])
         out.extend(source_comment("%d: %s." % (year, a["source"])))
@@ -170,7 +170,7 @@ def cawh(amounts, schedules):
 def table4(amounts):
     out = ["// Exemption allowance credit per period for 0 to 10 allowances: allowances x",
            "// the annual credit for one allowance / pay periods, rounded half up to cents.",
-           "const CaAllowanceCreditRow table4[] = {"]
+           "constexpr CaAllowanceCreditRow table4[] = {"]
     for a in amounts:
         year = int(a["year"])
         credit = Decimal(a["allowance_credit"])

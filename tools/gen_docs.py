@@ -239,7 +239,9 @@ def data_sources_page():
         out.append("\n## %s/\n" % folder)
         for path in sorted(glob.glob(os.path.join(ROOT, folder, "*.cpp"))):
             text = read(path)
-            tables = re.findall(r"^const \w+ (\w+)\[\] = \{", text, re.M)
+            # Exported tables are named in lower case; constants of a file are kCamelCase.
+            tables = [t for t in re.findall(r"^(?:const|constexpr) \w+ (\w+)\[\] = \{", text, re.M)
+                      if not re.match(r"k[A-Z]", t)]
             if not tables:
                 continue
             out.append("\n### %s\n\n" % os.path.relpath(path, ROOT))

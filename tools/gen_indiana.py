@@ -68,7 +68,7 @@ def generate():
     out += [f'    {{{r["code"]}, "{r["county"]}"}},' for r in rows]
     out += ["    {txl5::kNameListEnd, \"\"},", "};", "",
             "// County rates by date range, newest first: code, resident rate, nonresident rate.",
-            "const IndianaCountyRow inco[] = {"]
+            "constexpr IndianaCountyRow inco[] = {"]
     for start, end, comment, resident, nonresident in RANGES:
         out.append(f"    // {comment}")
         for r in rows:

@@ -95,7 +95,7 @@ def school_districts():
 
 
 def generate():
-    lines = ["const OhioMunicipalRow ohmwhn[] = {"]
+    lines = ["constexpr OhioMunicipalRow ohmwhn[] = {"]
     for year in YEARS:
         rows = municipal_rows(year)
         lines.append(f"    // {year}: Ohio municipal income tax rates in force in {year} (The Finder rate table).")
@@ -105,7 +105,7 @@ def generate():
     lines += ["    {},", "};", ""]
 
     districts = school_districts()
-    lines.append("const OhioSchoolRow ohswhn[] = {")
+    lines.append("constexpr OhioSchoolRow ohswhn[] = {")
     for year in YEARS:
         if year in CARRIED_SCHOOL_YEARS:
             lines.append(f"    // {year}: the tax year 2026 list carried back (no {year} list found; unverified).")
@@ -117,7 +117,7 @@ def generate():
                          f"{genlib.number(rate)}}},")
     lines += ["    {},", "};", ""]
 
-    lines.append("const OhioSchoolRow oheiswhn[] = {")
+    lines.append("constexpr OhioSchoolRow oheiswhn[] = {")
     for year in YEARS:
         if year in CARRIED_SCHOOL_YEARS:
             lines.append(f"    // {year}: the earned-income districts of tax year 2026 carried back (unverified).")

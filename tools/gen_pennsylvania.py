@@ -215,6 +215,18 @@ def source_comment(year):
     return template.format(year=year)
 
 
+INDEXES = """namespace txl5 {
+constexpr int64_t kPennsylvaniaSchoolEntries =
+    newest_year_entries(palocal_school_2009, &PennsylvaniaSchoolRow::district_code);
+constexpr int64_t kPennsylvaniaMuniEntries = newest_year_entries(palocal_muni_2005, &PennsylvaniaMuniRow::psd_code);
+const KeyedTable<PennsylvaniaMuniRow, PennsylvaniaMuniEnd> kPennsylvaniaMuniByCode =
+    keyed<palocal_muni_2005, &PennsylvaniaMuniRow::psd_code, PennsylvaniaMuniEnd>();
+const KeyedTable<PennsylvaniaSchoolRow, PennsylvaniaSchoolEnd> kPennsylvaniaSchoolBySeq =
+    keyed<palocal_school_2009, &PennsylvaniaSchoolRow::seq, PennsylvaniaSchoolEnd>();
+}  // namespace txl5
+"""
+
+
 def generate():
     rows = read_register()
     errors = check_quoted(rows)
@@ -222,19 +234,19 @@ def generate():
         raise SystemExit("register rows differ from the quoted values:\n" + "\n".join(errors))
     corrections = read_corrections(rows)
     years = [REGISTER_YEAR] + CARRIED_YEARS
-    out = [HEADER.format(count=len(rows)), "const PennsylvaniaMuniRow palocal_muni_2005[] = {"]
+    out = [HEADER.format(count=len(rows)), "constexpr PennsylvaniaMuniRow palocal_muni_2005[] = {"]
     for year in years:
         out.append(source_comment(year))
         out.append('    {{{}, "None", 9999, "None", 0.0, 0.0, 0.0}},'.format(year))
         out.extend(muni_line(year_row(row, year, corrections, MUNI_COLUMNS), year) for row in rows)
-    out += ["    {},", "};", "", "const PennsylvaniaSchoolRow palocal_school_2009[] = {"]
+    out += ["    {},", "};", "", "constexpr PennsylvaniaSchoolRow palocal_school_2009[] = {"]
     ordered = school_order(rows)
     for year in years:
         out.append(source_comment(year))
         out.append('    {{{}, 999999, "None", 999999, "None", 0.0, 0.0, 0}},'.format(year))
         out.extend(school_line(year_row(row, year, corrections, SCHOOL_COLUMNS), year, seq)
                    for seq, row in enumerate(ordered, start=1))
-    out += ["    {},", "};", ""]
+    out += ["    {},", "};", "", INDEXES]
     return "\n".join(out)
 
 
