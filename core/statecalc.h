@@ -79,18 +79,32 @@ inline int64_t fail_no_row(STATE_WITHHOLDING_STRUC* state) {
     return kStateNoRow;
 }
 
+// The rounding rule of a state that keeps an amount as computed.
+inline double unrounded(double amount) { return amount; }
+
+// A tax in whole dollars (reallydollarround), never below 0.
+inline double whole_dollars_not_below_zero(double tax) { return tax < 0.0 ? 0.0 : reallydollarround(tax); }
+
+// Stores a tax into `field` (state_tax or state_supplemental_tax), rounded by
+// the state's rule. A tax that is not a finite amount (from wages or a federal
+// amount that are infinite or not a number) is no tax: `field` is set to 0 and
+// the call fails as for taxable wages that fit no bracket.
+inline int64_t store_finite_tax(STATE_WITHHOLDING_STRUC* state, double* field, double tax,
+                                double (*round)(double) = unrounded) {
+    if (!std::isfinite(tax)) {
+        *field = 0.0;
+        return fail_no_row(state);
+    }
+    *field = round(tax);
+    return 0;
+}
+
 // Stores a flat-rate supplemental tax, rounded by the state's rule.
 // Supplemental wages that give no finite tax (infinite, or not a number) are
 // not taxable wages: the tax is 0 and the call fails as for a missing row.
 inline int64_t store_flat_supplemental_tax(STATE_WITHHOLDING_STRUC* state, double rate,
                                            double (*round)(double) = dollarround) {
-    const double tax = state->state_supplemental_wages * rate;
-    if (!std::isfinite(tax)) {
-        state->state_supplemental_tax = 0.0;
-        return fail_no_row(state);
-    }
-    state->state_supplemental_tax = round(tax);
-    return 0;
+    return store_finite_tax(state, &state->state_supplemental_tax, state->state_supplemental_wages * rate, round);
 }
 
 // Flat-rate supplemental tax from a state's rate table: the first row in force
@@ -144,6 +158,23 @@ int64_t aggregate_supplemental_tax(const BracketTax<Row>& combined, STATE_WITHHO
     double difference = combined.tax - state->state_tax;
     if (floor == AggregateFloor::AtZero && difference < 0.0) difference = 0.0;
     state->state_supplemental_tax = round(difference);
+    return 0;
+}
+
+// The supplemental tax by the method the state record elects, once the
+// regular tax is in state_tax: when supplemental tax is due, kSuppAggregate
+// taxes regular and supplemental wages together (`combined()`, the state's own
+// bracket computation on both) and keeps the difference from state_tax, floored
+// as `floor` says and rounded by `round`; kSuppFlat gives the state's flat-rate
+// tax, `flat()`; any other value computes neither.
+template <class Combined, class Flat>
+int64_t elected_supplemental_tax(STATE_WITHHOLDING_STRUC* state, Combined combined, AggregateFloor floor, Flat flat,
+                                 double (*round)(double) = dollarround) {
+    if (!supplemental_due(*state)) return 0;
+    if (state->state_supp_aggregate == kSuppAggregate) {
+        return aggregate_supplemental_tax(combined(), state, floor, round);
+    }
+    if (state->state_supp_aggregate == kSuppFlat) return flat();
     return 0;
 }
 

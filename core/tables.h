@@ -48,8 +48,69 @@ inline __int128 date_diff_years(const MDATE& a, const MDATE& b) {
 
 // A row applies on date d when d lies less than a year after the start and
 // less than a year before the end: for rows of at most a year, start <= d <= end.
-inline bool date_in_range(const MDATE& start, const MDATE& end, const MDATE& d) {
+// This is the definition, for any three dates; date_in_range below gives the
+// same answer faster.
+inline bool date_in_range_reference(const MDATE& start, const MDATE& end, const MDATE& d) {
     return date_diff_years(d, start) == 0 && date_diff_years(end, d) == 0;
+}
+
+// A date packed into one integer that orders dates as (year, month, day) do:
+// year x 512 + month x 32 + day. Packed only when the date is regular (month 1
+// to 12, day 0 to 31, year within +-2^40): then date_diff_years(a, b) == 0
+// exactly when packed(b) <= packed(a) < packed(b) + 512, that is, when a lies
+// on or after b and before the same month and day a year later. (With months
+// 1 to 12 two months differ by at most 11, so the count is 0 in the same
+// year when (month, day) of a is not before b's, 1 in the next year when it
+// is, and never 0 two or more years on.) Other dates go to the reference.
+struct PackedDate {
+    bool regular;
+    int64_t key;
+};
+
+constexpr int64_t kPackedYear = 512;
+constexpr int64_t kPackedYearLimit = int64_t{1} << 40;
+
+constexpr PackedDate pack_date(const MDATE& d) {
+    const bool regular = d.month >= 1 && d.month <= 12 && d.day >= 0 && d.day <= 31 &&
+                         d.year >= -kPackedYearLimit && d.year <= kPackedYearLimit;
+    return PackedDate{regular, regular ? d.year * kPackedYear + d.month * 32 + d.day : 0};
+}
+
+// The check dates on which a row with these start and end dates applies, for
+// regular dates: packed keys in [lo, hi] (lo > hi: none). `regular` is false
+// when either row date is not regular; then only the reference can tell.
+struct PackedRange {
+    bool regular;
+    int64_t lo;
+    int64_t hi;
+};
+
+constexpr PackedRange pack_range(const MDATE& start, const MDATE& end) {
+    const PackedDate s = pack_date(start);
+    const PackedDate e = pack_date(end);
+    if (!s.regular || !e.regular) return PackedRange{false, 0, -1};
+    // start <= d < start + 1 year and d <= end < d + 1 year.
+    const int64_t lo = s.key > e.key - (kPackedYear - 1) ? s.key : e.key - (kPackedYear - 1);
+    const int64_t hi = e.key < s.key + (kPackedYear - 1) ? e.key : s.key + (kPackedYear - 1);
+    return PackedRange{true, lo, hi};
+}
+
+// The reference, kept out of line so that the packed test inlines into scans.
+[[gnu::noinline]] inline bool date_in_range_irregular(const MDATE& start, const MDATE& end, const MDATE& d) {
+    return date_in_range_reference(start, end, d);
+}
+
+// date_in_range_reference, with the check date packed once by the caller.
+inline bool date_in_range(const MDATE& start, const MDATE& end, const MDATE& d, const PackedDate& packed) {
+    if (packed.regular) {
+        const PackedRange r = pack_range(start, end);
+        if (r.regular) return r.lo <= packed.key && packed.key <= r.hi;
+    }
+    return date_in_range_irregular(start, end, d);
+}
+
+inline bool date_in_range(const MDATE& start, const MDATE& end, const MDATE& d) {
+    return date_in_range(start, end, d, pack_date(d));
 }
 
 template <class Row>
@@ -57,10 +118,15 @@ inline bool row_in_range(const Row& row, const MDATE& d) {
     return date_in_range(row.start_date, row.end_date, d);
 }
 
+template <class Row>
+inline bool row_in_range(const Row& row, const MDATE& d, const PackedDate& packed) {
+    return date_in_range(row.start_date, row.end_date, d, packed);
+}
+
 // The usual end-of-table row: start month 0.
 struct EndsAtZeroStartMonth {
     template <class Row>
-    bool operator()(const Row& row) const { return row.start_date.month == 0; }
+    constexpr bool operator()(const Row& row) const { return row.start_date.month == 0; }
 };
 
 // The row scan underneath every look-up: the first row before the end row
@@ -80,7 +146,8 @@ const Row* find_row(const Row* table, Accept accept, IsEnd is_end) {
 // before answering. Returns null when the scan reaches the end row.
 template <class Row, class Accept, class IsEnd = EndsAtZeroStartMonth>
 const Row* scan_rows(const Row* table, const MDATE& date, Accept accept, IsEnd is_end = IsEnd()) {
-    return find_row(table, [&](const Row& row) { return row_in_range(row, date) && accept(row); }, is_end);
+    const PackedDate packed = pack_date(date);
+    return find_row(table, [&](const Row& row) { return row_in_range(row, date, packed) && accept(row); }, is_end);
 }
 
 // Number of rows before the end row (the end row not counted).
@@ -109,23 +176,37 @@ enum class SecondPass {
 // takes annual rows (pay_periods 1), which `fits` then works on an annual basis
 // (its second argument is true). `keys` tests the row's other keys (status).
 // `annual_allowed` false is SecondPass::OwnOnly. `is_end` recognises the
-// table's end row (start month 0 unless given).
+// table's end row (start month 0 unless given). `keys` only reads the row, so
+// the row's pay periods and keys are tested before its dates, the cheaper
+// tests first; `fits` still sees exactly the rows in range that pass them.
 template <class Row, class Keys, class Fits, class IsEnd = EndsAtZeroStartMonth>
 const Row* scan_two_pass(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys, Fits fits,
                          bool annual_allowed = true, IsEnd is_end = IsEnd(),
                          SecondPass second_pass = SecondPass::OwnOrAnnual) {
     if (!annual_allowed) second_pass = SecondPass::OwnOnly;
-    const Row* found = scan_rows(
-        table, date,
-        [&](const Row& row) { return row.pay_periods == pay_periods && keys(row) && fits(row, false); }, is_end);
-    if (found) return found;
-    return scan_rows(
-        table, date,
+    const PackedDate packed = pack_date(date);
+    const Row* found = find_row(
+        table,
         [&](const Row& row) {
-            if (!keys(row)) return false;
-            if (second_pass == SecondPass::AnnualOnly) return row.pay_periods == 1 && fits(row, true);
-            if (row.pay_periods == pay_periods) return fits(row, false);
-            return second_pass == SecondPass::OwnOrAnnual && row.pay_periods == 1 && fits(row, true);
+            return row.pay_periods == pay_periods && keys(row) && row_in_range(row, date, packed) && fits(row, false);
+        },
+        is_end);
+    if (found) return found;
+    return find_row(
+        table,
+        [&](const Row& row) {
+            const bool own = row.pay_periods == pay_periods;
+            const bool annual = row.pay_periods == 1;
+            switch (second_pass) {
+                case SecondPass::AnnualOnly:
+                    return annual && keys(row) && row_in_range(row, date, packed) && fits(row, true);
+                case SecondPass::OwnOnly:
+                    return own && keys(row) && row_in_range(row, date, packed) && fits(row, false);
+                case SecondPass::OwnOrAnnual:
+                    break;
+            }
+            if (!(own || annual) || !keys(row) || !row_in_range(row, date, packed)) return false;
+            return own ? fits(row, false) : fits(row, true);
         },
         is_end);
 }
@@ -175,13 +256,11 @@ bool tax_in_bracket(const Row& row, double taxable, bool annual, int64_t pay_per
     return true;
 }
 
-// The bracket computation: the two-pass scan with the bracket formula.
-// `taxable_of(row, annual)` gives the taxable wages for a candidate row
-// (annualized when `annual`). `annual_allowed` and `is_end` as for
-// scan_two_pass.
-template <class Row, class Keys, class Taxable, class IsEnd = EndsAtZeroStartMonth>
-BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys,
-                            Taxable taxable_of, IsEnd is_end = IsEnd(), bool annual_allowed = true) {
+// The bracket computation over any table scan_two_pass takes (a row
+// pointer or an indexed table).
+template <class Row, class Table, class Keys, class Taxable, class IsEnd>
+BracketTax<Row> bracket_tax_over(const Table& table, const MDATE& date, int64_t pay_periods, Keys keys,
+                                 Taxable taxable_of, IsEnd is_end, bool annual_allowed) {
     BracketTax<Row> out;
     out.row = scan_two_pass(
         table, date, pay_periods, keys,
@@ -196,6 +275,18 @@ BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_per
     return out;
 }
 
+// The bracket computation: the two-pass scan with the bracket formula.
+// `taxable_of(row, annual)` gives the taxable wages for a candidate row
+// (annualized when `annual`). `annual_allowed` and `is_end` as for
+// scan_two_pass.
+template <class Row, class Keys, class Taxable, class IsEnd = EndsAtZeroStartMonth>
+BracketTax<Row> bracket_tax(const Row* table, const MDATE& date, int64_t pay_periods, Keys keys,
+                            Taxable taxable_of, IsEnd is_end = IsEnd(), bool annual_allowed = true) {
+    return bracket_tax_over<Row>(table, date, pay_periods, keys, taxable_of, is_end, annual_allowed);
+}
+
 }  // namespace txl5
+
+#include "core/tableindex.h"
 
 #endif  // TXL5_CORE_TABLES_H

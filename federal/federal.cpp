@@ -16,7 +16,7 @@
 
 // Annual schedules in the order married, single, head of household, then the
 // Step 2 checkbox schedules 17, 16, 18; eight brackets each, newest year first.
-const FedWhRow fedwh[] = {
+constexpr FedWhRow fedwh[] = {
 // Pub. 15-T (2026), Percentage Method Tables for Automated Payroll Systems, annual payroll period.
     {{1, 1, 2026}, {12, 31, 2026}, 1, 1, 4300.0, 0.0, 19300.0, 0.0, 0.0},
     {{1, 1, 2026}, {12, 31, 2026}, 1, 1, 4300.0, 19300.0, 44100.0, 0.0, 0.1},
@@ -169,7 +169,7 @@ const FedWhRow fedwh[] = {
 
 // Wage addition for nonresident aliens: status 32 for a pre-2020 W-4, 33 for
 // a 2020-or-later W-4; the amount is in the `base` column.
-const FedWhRow fedwh_nonresidentalien[] = {
+constexpr FedWhRow fedwh_nonresidentalien[] = {
     // Pub. 15-T (2026), Tables 1 and 2: amount added to a nonresident alien's wages.
     {{1, 1, 2026}, {12, 31, 2026}, 32, 52, 0.0, 0.0, 0.0, 226.9, 0.0},
     {{1, 1, 2026}, {12, 31, 2026}, 33, 52, 0.0, 0.0, 0.0, 309.6, 0.0},
@@ -234,7 +234,7 @@ constexpr double kStandardAdjustmentOther = 8600.0;
 bool nonresident_alien_addition(const FEDERAL_WITHHOLDING_STRUC& fed, int64_t key, double* addition) {
     const MDATE date{fed.check_month, fed.check_day, fed.check_year};
     const FedWhRow* row = txl5::scan_two_pass(
-        fedwh_nonresidentalien, date, fed.pay_periods, [&](const FedWhRow& r) { return r.status == key; },
+        txl5::indexed<fedwh_nonresidentalien>(), date, fed.pay_periods, txl5::StatusIs<int64_t>{key},
         [](const FedWhRow&, bool) { return true; }, fed.pay_periods >= 1);
     if (!row) return false;
     *addition = row->pay_periods == fed.pay_periods ? row->base : row->base / fed.pay_periods;
@@ -315,7 +315,7 @@ int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
     };
     const MDATE date{fed->check_month, fed->check_day, fed->check_year};
     const txl5::BracketTax<FedWhRow> bracket = txl5::bracket_tax(
-        fedwh, date, periods, [&](const FedWhRow& r) { return r.status == key; }, taxable_of,
+        txl5::indexed<fedwh>(), date, periods, txl5::StatusIs<int64_t>{key}, taxable_of,
         txl5::EndsAtZeroStartMonth(), periods >= 1);
     if (bracket.row) {
         fed->fed_tax = bracket.tax;

@@ -12,7 +12,7 @@
 #include "federal/fica_medicare.h"
 
 // SSA wage base announcements; rates of IRC 3101(a) and 3111(a).
-const FicaRow fica[] = {
+constexpr FicaRow fica[] = {
     // 2026: SSA fact sheet, 2026 social security changes.
     {{1, 1, 2026}, {12, 31, 2026}, 184500.0, 0.062, 0.062},
     // 2025: Pub. 15 (2025), What's New.
@@ -24,7 +24,7 @@ const FicaRow fica[] = {
 
 // Medicare 1.45 % on all wages; 0.9 % more (2.35 % in all) on the employee's
 // wages above 200,000 in the year (IRC 3101(b)(2)); unchanged since 2013.
-const MedicareRow medicare[] = {
+constexpr MedicareRow medicare[] = {
     {{1, 1, 2026}, {12, 31, 2026}, 0, 0.0145, 0.0145, 125000.0, 250000.0, 200000.0, 0.0235},
     {{1, 1, 2025}, {12, 31, 2025}, 0, 0.0145, 0.0145, 125000.0, 250000.0, 200000.0, 0.0235},
     {{1, 1, 2024}, {12, 31, 2024}, 0, 0.0145, 0.0145, 125000.0, 250000.0, 200000.0, 0.0235},
@@ -36,7 +36,7 @@ namespace {
 MDATE check_date(const FEDERAL_WITHHOLDING_STRUC& fed) { return MDATE{fed.check_month, fed.check_day, fed.check_year}; }
 
 const FicaRow* fica_row(const MDATE& date) {
-    return txl5::scan_rows(fica, date, [](const FicaRow&) { return true; });
+    return txl5::scan_rows(txl5::indexed<fica>(), date, [](const FicaRow&) { return true; });
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ int64_t social_security_tax(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
 int64_t medicare_tax(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
     if (fed->medicare_exempt != 0) return 0;
     const MedicareRow* row =
-        scan_rows(medicare, check_date(*fed), [](const MedicareRow&) { return true; });
+        scan_rows(indexed<medicare>(), check_date(*fed), [](const MedicareRow&) { return true; });
     if (!row) return 1;
     double wages = fed->fica_wages;
     double total = fed->fica_wages + fed->ytd_medicare_wages;

@@ -10,7 +10,7 @@
 #include "federal/federal.h"
 
 // Flat rates of IRC 3402 as published in Pub. 15, section 7, each year.
-const SupplementalWhRow supplementalwh[] = {
+constexpr SupplementalWhRow supplementalwh[] = {
     {{1, 1, 2026}, {12, 31, 2026}, 1000000.0, 0.22, 0.37},
     {{1, 1, 2025}, {12, 31, 2025}, 1000000.0, 0.22, 0.37},
     {{1, 1, 2024}, {12, 31, 2024}, 1000000.0, 0.22, 0.37},
@@ -37,7 +37,7 @@ int64_t TXL5_Federal_Supplemental(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* 
     if (fed->supplemental_wages > 0.0 && fed->supp_aggregate == 0) {
         const MDATE date{fed->check_month, fed->check_day, fed->check_year};
         const SupplementalWhRow* row =
-            txl5::scan_rows(supplementalwh, date, [](const SupplementalWhRow&) { return true; });
+            txl5::scan_rows(txl5::indexed<supplementalwh>(), date, [](const SupplementalWhRow&) { return true; });
         if (row) {
             // The whole payment takes the one rate chosen by the amount paid
             // before it; the payment is not split at the threshold.

@@ -120,7 +120,7 @@ const LocalityNameRow inconame[] = {
 };
 
 // County rates by date range, newest first: code, resident rate, nonresident rate.
-const IndianaCountyRow inco[] = {
+constexpr IndianaCountyRow inco[] = {
     // 2026
     {{1, 1, 2026}, {12, 31, 2026}, 1, 0.016, 0.016},
     {{1, 1, 2026}, {12, 31, 2026}, 2, 0.0159, 0.0159},
@@ -499,13 +499,12 @@ const IndianaCountyRow inco[] = {
 
 namespace {
 
-constexpr int64_t kCountyNoRow = 1;     // result and local_error: no inwh row
 constexpr int64_t kResident = 1;        // local_resident
 constexpr double kPercent = 100.0;      // aux_result holds the state rate in percent
 
 // inco ends with a row of county code 0.
 struct EndsAtCountyCodeZero {
-    bool operator()(const IndianaCountyRow& row) const { return row.county_code == 0; }
+    constexpr bool operator()(const IndianaCountyRow& row) const { return row.county_code == 0; }
 };
 
 // Rows before the end row, the placeholder included.
@@ -521,8 +520,9 @@ int64_t get_number_of_name_entries() {
 // among them) levies nothing.
 double county_rate(const MDATE& date, const COUNTY_WITHHOLDING_STRUC& local) {
     const int64_t code = local.locality_code;
-    const IndianaCountyRow* row = txl5::scan_rows(
-        inco, date, [code](const IndianaCountyRow& r) { return r.county_code == code; }, EndsAtCountyCodeZero());
+    const IndianaCountyRow* row =
+        txl5::scan_rows_with_key(txl5::keyed<inco, &IndianaCountyRow::county_code, EndsAtCountyCodeZero>(), code, date,
+                                 [](const IndianaCountyRow&) { return true; });
     if (!row) return 0.0;
     const bool resident = local.struc_version <= txl5::kLocalResidentVersion || local.local_resident == kResident;
     return resident ? row->resident_rate : row->nonresident_rate;
@@ -600,8 +600,7 @@ int64_t county_in(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state
         // Without a state row there are no taxable wages, so no county tax:
         // the period's tax is the extra withholding alone, never what an
         // earlier paycheck left in the record.
-        local->local_error = kCountyNoRow;
-        result = kCountyNoRow;
+        result = txl5::fail_no_locality_row(local);
     }
     if (supplemental_due) txl5::store_amount(&local->local_supplemental_tax, supplemental_tax, &ok);
     txl5::store_amount(&local->local_tax, dollarround(tax) + local->additional_local_wh, &ok);

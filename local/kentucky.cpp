@@ -39,7 +39,6 @@ constexpr int64_t kSchoolList = 0;
 constexpr int64_t kCityList = 1;
 constexpr int64_t kCountyList = 2;
 
-constexpr int64_t kLocalErrorNotFound = 1;
 constexpr int64_t kSocialSecurityWageBaseItem = 1;
 constexpr double kPercent = 100.0;
 
@@ -192,16 +191,13 @@ int64_t get_ky_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text) {
 // its supplemental wages) less the tax on the year-to-date wages before it.
 // The employee's extra local withholding is not added here.
 int64_t local_ky(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, LOCAL_WITHHOLDING_STRUC* local) {
-    if (!fed || !state || !local) return kLocalErrorNotFound;
+    if (!fed || !state || !local) return txl5::kLocalityNoRow;
     const KY_LOCAL_STRUCT* table = levy_table(local->local_tax_kind);
     const int64_t code = local->locality_code;
     const KY_LOCAL_STRUCT* first = txl5::scan_rows(
         table, txl5::check_date(*fed), [code](const KY_LOCAL_STRUCT& row) { return row.ky_code == code; },
         EndsAtZeroCode());
-    if (!first) {
-        local->local_error = kLocalErrorNotFound;
-        return kLocalErrorNotFound;
-    }
+    if (!first) return txl5::fail_no_locality_row(local);
 
     TXL5_TABLE_INFO info{};
     info.info_month = fed->check_month;

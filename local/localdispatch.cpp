@@ -10,13 +10,13 @@
 #include "core/statecodes.h"
 #include "core/txl5.h"
 #include "core/versions.h"
+#include "local/amounts.h"
 
 namespace {
 
 constexpr int64_t kFederalFailed = 1;    // result bit
 constexpr int64_t kLocalityFailed = 16;  // result bit
 constexpr int64_t kNullRecordResult = 1 | 8 | kLocalityFailed;
-constexpr int64_t kLocalErrorNotFound = 1;
 constexpr uint64_t kCallGrossUpRegular = 11;
 constexpr uint64_t kCallGrossUpBonus = 12;
 constexpr int64_t kCallEmployee = 1;
@@ -76,8 +76,7 @@ int64_t local_step(EntryPoint entry, int64_t result, FEDERAL_WITHHOLDING_STRUC* 
     if (route.function) {
         locality_result = route.function(fed, state, local);
     } else {
-        local->local_error = kLocalErrorNotFound;
-        locality_result = 1;
+        locality_result = txl5::fail_no_locality_row(local);
     }
     if (locality_result != 0) result |= kLocalityFailed;
     if (default_local(fed, state, local) != 0) result |= kLocalityFailed;

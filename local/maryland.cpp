@@ -960,8 +960,6 @@ namespace {
 
 constexpr int64_t kAnneArundel = 4;
 constexpr int64_t kFrederick = 8;
-constexpr int64_t kLocalErrorNotFound = 1;
-constexpr int64_t kNoRow = 1;
 
 // The county rate is the combined rate less the state's top rate of the years
 // the combined rates were first set, 5.75 %. From 2026 the combined rates
@@ -1065,11 +1063,6 @@ Combined combined_tax(const MdwhRow* table, const MDATE& date, const STATE_WITHH
     return out;
 }
 
-int64_t fail_no_row(LOCAL_WITHHOLDING_STRUC* local) {
-    local->local_error = kLocalErrorNotFound;
-    return kNoRow;
-}
-
 // Rows before the end row, the placeholder included.
 int64_t get_number_of_name_entries() {
     return txl5::table_row_count(mdconame, [](const LocalityNameRow& row) {
@@ -1095,7 +1088,7 @@ int64_t get_md_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text) {
 // when the county or a fitting combined row is missing (or an amount is not
 // finite). local_tax is rounded by the caller.
 int64_t county_md(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, COUNTY_WITHHOLDING_STRUC* local) {
-    if (!fed || !state || !local) return kNoRow;
+    if (!fed || !state || !local) return txl5::kLocalityNoRow;
     const bool supplemental_fields = local->struc_version > txl5::kLocalSupplementalVersion;
     local->local_tax = 0.0;
     if (supplemental_fields) local->local_supplemental_tax = 0.0;
@@ -1105,7 +1098,7 @@ int64_t county_md(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state
     const int64_t code = local->locality_code;
     const MdLocalRow* county =
         txl5::scan_rows(mdlocal, date, [code](const MdLocalRow& row) { return same_county(row.md_county_code, code); });
-    if (!county) return fail_no_row(local);
+    if (!county) return txl5::fail_no_locality_row(local);
     const double county_rate = county->md_combined_rate - kStateRateOfCombinedRates;
 
     // The county's schedule: its own, or for the graduated rates the one of
@@ -1116,7 +1109,7 @@ int64_t county_md(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state
     const bool frederick = same_county(county->md_county_code, kFrederick) && year >= kFrederickFirstYear;
     if (anne_arundel || frederick) {
         double income = 0.0;
-        if (!taxable_income(date, *local, &income)) return fail_no_row(local);
+        if (!taxable_income(date, *local, &income)) return txl5::fail_no_locality_row(local);
         const bool single = single_filer(state->state_filing_status);
         table = anne_arundel ? anne_arundel_table(year, single, income) : frederick_table(single, income);
     }
@@ -1126,7 +1119,7 @@ int64_t county_md(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state
     const int64_t status = txl5::md_schedule_status(state->state_filing_status);
     const double state_tax = state->state_tax - state->additional_state_wh;
     const Combined regular = combined_tax(table, date, *state, *local, status, false, 0.0);
-    if (!regular.found) return fail_no_row(local);
+    if (!regular.found) return txl5::fail_no_locality_row(local);
     bool finite = true;
     txl5::store_amount(&local->local_tax, regular.below_minimum ? 0.0 : regular.tax - state_tax, &finite);
 
@@ -1145,7 +1138,7 @@ int64_t county_md(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state
                 if (difference < 0.0) difference = 0.0;
                 txl5::store_amount(&local->local_supplemental_tax, dollarround(difference), &finite);
             } else {
-                result |= fail_no_row(local);
+                result |= txl5::fail_no_locality_row(local);
             }
         } else {
             txl5::store_amount(&local->local_supplemental_tax, dollarround(bonus * county_rate), &finite);

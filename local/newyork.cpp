@@ -333,9 +333,7 @@ namespace {
 constexpr int64_t kYonkers = 1;
 constexpr int64_t kNewYorkCity = 2;
 
-constexpr int64_t kNoRow = 1;                // result bit: no schedule or band row
 constexpr int64_t kNoSupplementalRate = 64;  // result bit: no flat supplemental rate
-constexpr int64_t kLocalErrorNotFound = 1;
 
 // Through 2005 Yonkers withholding was 5 % of the New York State tax withheld.
 constexpr int64_t kLastYearOfStateTaxShare = 2005;
@@ -449,11 +447,6 @@ LocalTax nonresident_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state
     return out;
 }
 
-int64_t fail_no_row(LOCAL_WITHHOLDING_STRUC* local) {
-    local->local_error = kLocalErrorNotFound;
-    return kNoRow;
-}
-
 }  // namespace
 
 // New York City (locality 2) and Yonkers (locality 1). Writes local_tax,
@@ -494,7 +487,7 @@ int64_t county_ny(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state
     if (regular.found) {
         txl5::store_amount(&local->local_tax, regular.tax, &finite);
     } else {
-        result |= fail_no_row(local);
+        result |= txl5::fail_no_locality_row(local);
     }
     // The surcharge applies to whatever the tax holds, even when no row was found.
     if (code == kYonkers && !earnings_tax) local->local_tax *= surcharge;
@@ -521,7 +514,7 @@ int64_t county_ny(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state
                 txl5::store_amount(&local->local_supplemental_tax, dollarround(difference), &finite);
             } else {
                 local->local_supplemental_tax = 0.0;
-                result |= fail_no_row(local);
+                result |= txl5::fail_no_locality_row(local);
             }
         } else if (local->local_supp_aggregate == 0) {
             const SupplementalRateRow* rate = txl5::scan_rows(code == kYonkers ? supplemental_nyy : supplemental_nyc,

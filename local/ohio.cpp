@@ -34,11 +34,6 @@ struct LocalRate {
     bool earned_income_base = false;
 };
 
-// The earned-income list also ends at a row whose start year is 0.
-struct EndsAtZeroStartMonthOrYear {
-    bool operator()(const OhioSchoolRow& row) const { return row.start_date.month == 0 || row.start_date.year == 0; }
-};
-
 LocalRate locality_rate(const MDATE& date, int64_t kind, int64_t code) {
     LocalRate out;
     if (date.year < kFirstYearOfCurrentTables) {
@@ -48,13 +43,13 @@ LocalRate locality_rate(const MDATE& date, int64_t kind, int64_t code) {
         return out;
     }
     if (kind == kSchoolDistrict) {
-        const auto same_district = [code](const OhioSchoolRow& r) { return r.district_code == code; };
-        out.earned_income_base = txl5::scan_rows(oheiswhn, date, same_district, EndsAtZeroStartMonthOrYear()) != nullptr;
-        const OhioSchoolRow* row = txl5::scan_rows(ohswhn, date, same_district);
+        const auto any = [](const OhioSchoolRow&) { return true; };
+        out.earned_income_base = txl5::scan_rows_with_key(txl5::kOhioEarnedIncomeByCode, code, date, any) != nullptr;
+        const OhioSchoolRow* row = txl5::scan_rows_with_key(txl5::kOhioSchoolByCode, code, date, any);
         if (row) out.rate = row->rate_pct / kPercent;
     } else if (kind == kMunicipality) {
-        const OhioMunicipalRow* row =
-            txl5::scan_rows(ohmwhn, date, [code](const OhioMunicipalRow& r) { return r.muni_code == code; });
+        const OhioMunicipalRow* row = txl5::scan_rows_with_key(txl5::kOhioMunicipalByCode, code, date,
+                                                               [](const OhioMunicipalRow&) { return true; });
         if (row) out.rate = row->muni_rate;
     }
     return out;

@@ -12,18 +12,6 @@ namespace {
 constexpr int64_t kSchoolDistricts = 0;
 constexpr int64_t kMunicipalities = 1;
 
-// The newest year's rows: from the first row while the start year is not 0 and
-// the rows end in the same month and year as the first. Each year's block
-// lists the rows in force at its end first, so a rate that changed during the
-// year shows once.
-template <class Row>
-int64_t get_number_of_name_entries(const Row* table) {
-    const MDATE last = table[0].end_date;
-    return txl5::table_row_count(table, [last](const Row& row) {
-        return row.start_date.year == 0 || row.end_date.month != last.month || row.end_date.year != last.year;
-    });
-}
-
 }  // namespace
 
 namespace txl5 {
@@ -31,13 +19,13 @@ namespace txl5 {
 int64_t oh_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text, size_t size) {
     if (!info) return 0;
     if (info->taxbody_kind == kSchoolDistricts) {
-        const int64_t i = requested_entry(info, get_number_of_name_entries(ohswhn));
+        const int64_t i = requested_entry(info, kOhioSchoolEntries);
         if (i < 0) return 0;
         const OhioSchoolRow& row = ohswhn[i];
         return copy_entry(info, row.district_name, row.district_code_2, row.district_code, text, size);
     }
     if (info->taxbody_kind == kMunicipalities) {
-        const int64_t i = requested_entry(info, get_number_of_name_entries(ohmwhn));
+        const int64_t i = requested_entry(info, kOhioMunicipalEntries);
         if (i < 0) return 0;
         const OhioMunicipalRow& row = ohmwhn[i];
         return copy_entry(info, row.muni_name, row.muni_code, row.muni_code, text, size);

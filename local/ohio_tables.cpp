@@ -21,7 +21,7 @@
 #include "local/ohio.h"
 
 // BEGIN GENERATED TABLES by tools/gen_ohio.py from tools/data/ohio_municipal_rates.csv, tools/data/ohio_school_districts.csv and tools/data/ohio_school_district_irns.csv: do not edit by hand
-const OhioMunicipalRow ohmwhn[] = {
+constexpr OhioMunicipalRow ohmwhn[] = {
     // 2026: Ohio municipal income tax rates in force in 2026 (The Finder rate table).
     {{1, 1, 2026}, {12, 31, 2026}, 0, "None", 0.0},
     {{1, 1, 2026}, {12, 31, 2026}, 142, "ABERDEEN", 0.01},
@@ -2068,7 +2068,7 @@ const OhioMunicipalRow ohmwhn[] = {
     {},
 };
 
-const OhioSchoolRow ohswhn[] = {
+constexpr OhioSchoolRow ohswhn[] = {
     // 2026: Ohio school district income tax rates, tax year 2026 (SDIT_LIST).
     {{1, 1, 2026}, {12, 31, 2026}, 0, 0, "None", 0.0},
     {{1, 1, 2026}, {12, 31, 2026}, 45187, 45187, "ADA EVSD", 1.5},
@@ -3911,7 +3911,7 @@ const OhioSchoolRow ohswhn[] = {
     {},
 };
 
-const OhioSchoolRow oheiswhn[] = {
+constexpr OhioSchoolRow oheiswhn[] = {
     // 2026: districts taxing earned income only, tax year 2026 (SDIT_LIST).
     {{1, 1, 2026}, {12, 31, 2026}, 46847, 46847, "AMANDA-CLEARCREEK LSD", 2.0},
     {{1, 1, 2026}, {12, 31, 2026}, 43521, 43521, "ATHENS CSD", 1.0},
@@ -4122,6 +4122,17 @@ const OhioSchoolRow oheiswhn[] = {
     {},
 };
 // END GENERATED TABLES
+
+namespace txl5 {
+constexpr int64_t kOhioSchoolEntries = newest_year_entries(ohswhn);
+constexpr int64_t kOhioMunicipalEntries = newest_year_entries(ohmwhn);
+const KeyedTable<OhioMunicipalRow, EndsAtZeroStartMonth> kOhioMunicipalByCode =
+    keyed<ohmwhn, &OhioMunicipalRow::muni_code>();
+const KeyedTable<OhioSchoolRow, EndsAtZeroStartMonth> kOhioSchoolByCode =
+    keyed<ohswhn, &OhioSchoolRow::district_code>();
+const KeyedTable<OhioSchoolRow, EndsAtZeroStartMonthOrYear> kOhioEarnedIncomeByCode =
+    keyed<oheiswhn, &OhioSchoolRow::district_code, EndsAtZeroStartMonthOrYear>();
+}  // namespace txl5
 
 // School district rates of check years before 2006: none are held.
 const OhioOldSchoolRow ohswh[] = {

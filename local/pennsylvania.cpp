@@ -48,8 +48,6 @@ constexpr int64_t kServicesAtOnce = 1;  // the whole amount in this paycheck
 constexpr int64_t kLastYearWithoutTables = 2005;
 constexpr int64_t kResident = 1;
 constexpr double kPercent = 100.0;
-// local_error and the result when no row names the code for the check year.
-constexpr int64_t kNotFound = 1;
 
 // The directory's lists (taxbody_kind).
 constexpr int64_t kListSchoolPairings = 0;
@@ -58,9 +56,6 @@ constexpr int64_t kListMunicipalities = 1;
 bool municipal_kind(int64_t kind) {
     return kind == kMuniBoth || kind == kMuniEarnedIncome || kind == kMuniServices;
 }
-
-bool muni_end(const PennsylvaniaMuniRow& row) { return row.psd_code == 0; }
-bool school_end(const PennsylvaniaSchoolRow& row) { return row.district_code == 0; }
 
 // The rows that name the code for the check year: a municipal row, or a school
 // row, or neither.
@@ -78,21 +73,14 @@ struct Found {
 Found find_locality(int64_t kind, int64_t code, int64_t year) {
     Found found;
     const bool municipal = municipal_kind(kind);
-    std::ptrdiff_t school_rows_read = 0;  // with a municipal kind: the school rows read in step
+    const auto same_year = [year](const auto& row) { return row.tax_year == year; };
+    // With a municipal kind: the school rows read in step (no limit otherwise).
+    int64_t school_rows_read = INT64_MAX;
     if (municipal) {
-        found.muni = txl5::find_row(
-            palocal_muni_2005,
-            [code, year](const PennsylvaniaMuniRow& row) { return row.psd_code == code && row.tax_year == year; },
-            muni_end);
-        school_rows_read = found.muni ? found.muni - palocal_muni_2005
-                                      : static_cast<std::ptrdiff_t>(txl5::table_row_count(palocal_muni_2005, muni_end));
+        found.muni = txl5::find_row_with_key(txl5::kPennsylvaniaMuniByCode, code, same_year);
+        school_rows_read = found.muni ? found.muni - palocal_muni_2005 : txl5::kPennsylvaniaMuniByCode.count;
     }
-    found.school = txl5::find_row(
-        palocal_school_2009,
-        [code, year](const PennsylvaniaSchoolRow& row) { return row.seq == code && row.tax_year == year; },
-        [municipal, school_rows_read](const PennsylvaniaSchoolRow& row) {
-            return school_end(row) || (municipal && &row - palocal_school_2009 >= school_rows_read);
-        });
+    found.school = txl5::find_row_with_key(txl5::kPennsylvaniaSchoolBySeq, code, same_year, school_rows_read);
     if (found.school) found.muni = nullptr;  // the school row came first
     return found;
 }
@@ -144,23 +132,12 @@ double services_tax(double annual, const LOCAL_WITHHOLDING_STRUC& local) {
 
 // ---- The locality directory ---------------------------------------------------
 
-// Rows of the newest year: from the first row while a row has a code and its
-// year is not older than the first row's.
-template <class Row, class Code>
-int64_t newest_year_rows(const Row* table, Code code_of) {
-    const int64_t newest = table[0].tax_year;
-    return txl5::table_row_count(table, [newest, code_of](const Row& row) {
-        return code_of(row) == 0 || row.tax_year < newest;
-    });
-}
-
 int64_t get_number_of_name_entries(int64_t list) {
     switch (list) {
         case kListSchoolPairings:
-            return newest_year_rows(palocal_school_2009,
-                                    [](const PennsylvaniaSchoolRow& row) { return row.district_code; });
+            return txl5::kPennsylvaniaSchoolEntries;
         case kListMunicipalities:
-            return newest_year_rows(palocal_muni_2005, [](const PennsylvaniaMuniRow& row) { return row.psd_code; });
+            return txl5::kPennsylvaniaMuniEntries;
         default:
             return 0;
     }
@@ -226,7 +203,7 @@ int64_t get_pa_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* text) {
 // local_error and fails; local_tax then keeps its value, plus the extra
 // withholding.
 int64_t local_pa(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state, COUNTY_WITHHOLDING_STRUC* local) {
-    if (!fed || !state || !local) return kNotFound;
+    if (!fed || !state || !local) return txl5::kLocalityNoRow;
     if (fed->check_year <= kLastYearWithoutTables) return 0;
     const bool supplemental_taxed = local->struc_version > txl5::kLocalSupplementalVersion;
     const int64_t kind =
@@ -236,9 +213,8 @@ int64_t local_pa(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state,
     bool ok = true;
     const Found found = find_locality(kind, local->locality_code, fed->check_year);
     if (!found.muni && !found.school) {
-        local->local_error = kNotFound;
         txl5::store_amount(&local->local_tax, local->local_tax + local->additional_local_wh, &ok);
-        return kNotFound;
+        return txl5::fail_no_locality_row(local);
     }
 
     const Charge charge = found.muni ? municipal_charge(*found.muni, kind, resident)

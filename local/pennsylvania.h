@@ -5,6 +5,7 @@
 #ifndef TXL5_LOCAL_PENNSYLVANIA_H
 #define TXL5_LOCAL_PENNSYLVANIA_H
 
+#include "core/tables.h"
 #include "core/txl5.h"
 
 // One municipality's rates for a tax year, as registered with one of the
@@ -47,5 +48,36 @@ static_assert(sizeof(PennsylvaniaReservedRow) == 13 * 8, "Pennsylvania reserved 
 TXL5_EXPORT extern const PennsylvaniaMuniRow palocal_muni_2005[];
 TXL5_EXPORT extern const PennsylvaniaSchoolRow palocal_school_2009[];
 TXL5_EXPORT extern const PennsylvaniaReservedRow palocal[];
+
+// The ends of the two register tables: a row of code 0.
+struct PennsylvaniaMuniEnd {
+    constexpr bool operator()(const PennsylvaniaMuniRow& row) const { return row.psd_code == 0; }
+};
+struct PennsylvaniaSchoolEnd {
+    constexpr bool operator()(const PennsylvaniaSchoolRow& row) const { return row.district_code == 0; }
+};
+
+// The directory's entries of a register table: the rows of the newest year,
+// from the first row while a row has a code and its year is not older than
+// the first row's.
+template <class Row, size_t N>
+constexpr int64_t newest_year_entries(const Row (&table)[N], int64_t Row::*code) {
+    const int64_t newest = table[0].tax_year;
+    int64_t n = 0;
+    while (!(table[n].*code == 0 || table[n].tax_year < newest)) ++n;
+    return n;
+}
+
+namespace txl5 {
+// The directory's entries of the school pairings and of the municipalities,
+// counted by the compiler.
+extern const int64_t kPennsylvaniaSchoolEntries;
+extern const int64_t kPennsylvaniaMuniEntries;
+// The register's rows by the code a caller gives: municipal rows by register
+// id, school rows by sequence number (indexes computed by the compiler, with
+// the tables).
+extern const KeyedTable<PennsylvaniaMuniRow, PennsylvaniaMuniEnd> kPennsylvaniaMuniByCode;
+extern const KeyedTable<PennsylvaniaSchoolRow, PennsylvaniaSchoolEnd> kPennsylvaniaSchoolBySeq;
+}  // namespace txl5
 
 #endif  // TXL5_LOCAL_PENNSYLVANIA_H

@@ -15,7 +15,7 @@
 // with the district's earned income tax and its share of the services tax.
 #include "local/pennsylvania.h"
 
-const PennsylvaniaMuniRow palocal_muni_2005[] = {
+constexpr PennsylvaniaMuniRow palocal_muni_2005[] = {
     // 2026: DCED Official Register, reporting year 2026, as published.
     {2026, "None", 9999, "None", 0.0, 0.0, 0.0},
     {2026, "POTTER", 530035, "ABBOTT TWP", 0.0, 0.5, 0.0},
@@ -7914,7 +7914,7 @@ const PennsylvaniaMuniRow palocal_muni_2005[] = {
     {},
 };
 
-const PennsylvaniaSchoolRow palocal_school_2009[] = {
+constexpr PennsylvaniaSchoolRow palocal_school_2009[] = {
     // 2026: DCED Official Register, reporting year 2026, as published.
     {2026, 999999, "None", 999999, "None", 0.0, 0.0, 0},
     {2026, 350213, "CLARKS GREEN BORO", 350303, "ABINGTON HEIGHTS S D", 0.5, 5.0, 1},
@@ -15812,3 +15812,13 @@ const PennsylvaniaSchoolRow palocal_school_2009[] = {
     {2024, 651863, "WEST NEWTON BORO", 658903, "YOUGH S D", 0.5, 5.0, 2627},
     {},
 };
+
+namespace txl5 {
+constexpr int64_t kPennsylvaniaSchoolEntries =
+    newest_year_entries(palocal_school_2009, &PennsylvaniaSchoolRow::district_code);
+constexpr int64_t kPennsylvaniaMuniEntries = newest_year_entries(palocal_muni_2005, &PennsylvaniaMuniRow::psd_code);
+const KeyedTable<PennsylvaniaMuniRow, PennsylvaniaMuniEnd> kPennsylvaniaMuniByCode =
+    keyed<palocal_muni_2005, &PennsylvaniaMuniRow::psd_code, PennsylvaniaMuniEnd>();
+const KeyedTable<PennsylvaniaSchoolRow, PennsylvaniaSchoolEnd> kPennsylvaniaSchoolBySeq =
+    keyed<palocal_school_2009, &PennsylvaniaSchoolRow::seq, PennsylvaniaSchoolEnd>();
+}  // namespace txl5

@@ -27,8 +27,9 @@ enum class Annualize {
 // together with the regular ones; 0 for regular wages alone). `on_period_row`
 // is told the floored taxable wages of each candidate row of the employee's own
 // frequency (New Jersey keeps it); it may be null.
-template <class OnPeriodRow>
-BracketTax<StateBracketRow> allowance_bracket_tax(const StateBracketRow* table, const MDATE& date,
+// `table` is the rows or their block index (txl5::indexed).
+template <class Table, class OnPeriodRow>
+BracketTax<StateBracketRow> allowance_bracket_tax(const Table& table, const MDATE& date,
                                                   const STATE_WITHHOLDING_STRUC& state, int64_t status,
                                                   int64_t allowance_count, double supplemental, Annualize rule,
                                                   OnPeriodRow on_period_row) {
@@ -36,7 +37,7 @@ BracketTax<StateBracketRow> allowance_bracket_tax(const StateBracketRow* table, 
     const double allowances = static_cast<double>(allowance_count);
     const double wages = state.state_wages;
     return bracket_tax(
-        table, date, periods, [status](const StateBracketRow& row) { return row.status == status; },
+        table, date, periods, StatusIs<int64_t>{status},
         [&](const StateBracketRow& row, bool annual) {
             const double deduction = allowances * row.allowance_amount;
             if (!annual) {
@@ -57,10 +58,10 @@ BracketTax<StateBracketRow> allowance_bracket_tax(const StateBracketRow* table, 
         });
 }
 
-inline BracketTax<StateBracketRow> allowance_bracket_tax(const StateBracketRow* table, const MDATE& date,
-                                                         const STATE_WITHHOLDING_STRUC& state, int64_t status,
-                                                         int64_t allowance_count, double supplemental,
-                                                         Annualize rule) {
+template <class Table>
+BracketTax<StateBracketRow> allowance_bracket_tax(const Table& table, const MDATE& date,
+                                                  const STATE_WITHHOLDING_STRUC& state, int64_t status,
+                                                  int64_t allowance_count, double supplemental, Annualize rule) {
     return allowance_bracket_tax(table, date, state, status, allowance_count, supplemental, rule, [](double) {});
 }
 

@@ -62,18 +62,6 @@ int64_t bad_percentage(STATE_WITHHOLDING_STRUC* state) {
     return kBadPercentageResult;
 }
 
-// Stores a tax that must be a finite amount; one that is not (wages or a
-// federal amount that are infinite or not a number) is stored as 0 and the
-// call fails as for taxable wages that fit no bracket.
-int64_t store_tax(double* field, double tax, STATE_WITHHOLDING_STRUC* state) {
-    if (!std::isfinite(tax)) {
-        *field = 0.0;
-        return txl5::fail_no_row(state);
-    }
-    *field = tax;
-    return 0;
-}
-
 }  // namespace
 
 int64_t state_az(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
@@ -91,10 +79,11 @@ int64_t state_az(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     int64_t result = 0;
     switch (era_of(*fed)) {
         case Era::Wages:
-            result |= store_tax(&state->state_tax, pct * state->state_wages, state);
+            result |= txl5::store_finite_tax(state, &state->state_tax, pct * state->state_wages);
             state->state_rate_used = pct;
             if (supplemental_due) {
-                result |= store_tax(&state->state_supplemental_tax, pct * federal_supplemental_wages, state);
+                result |=
+                    txl5::store_finite_tax(state, &state->state_supplemental_tax, pct * federal_supplemental_wages);
             }
             break;
         case Era::FederalTax: {
@@ -104,9 +93,9 @@ int64_t state_az(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
             if (fed->check_year == 2003 && periods > 0 && tax * static_cast<double>(periods) < kAnnualMinimum2003) {
                 tax = kAnnualMinimum2003 / static_cast<double>(periods);
             }
-            result |= store_tax(&state->state_tax, tax, state);
+            result |= txl5::store_finite_tax(state, &state->state_tax, tax);
             if (supplemental_due) {
-                result |= store_tax(&state->state_supplemental_tax, pct * federal_supplemental_tax, state);
+                result |= txl5::store_finite_tax(state, &state->state_supplemental_tax, pct * federal_supplemental_tax);
             }
             break;
         }
@@ -115,7 +104,7 @@ int64_t state_az(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
             const int64_t raised = percentage_for_2002(elected);
             if (raised < 0) return bad_percentage(state);
             const double rate = fed->check_year == 2002 ? static_cast<double>(raised) / kPercent : pct;
-            result |= store_tax(&state->state_tax, rate * fed->fed_tax, state);
+            result |= txl5::store_finite_tax(state, &state->state_tax, rate * fed->fed_tax);
             break;
         }
     }

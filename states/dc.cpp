@@ -18,7 +18,7 @@
 // Annual schedules: status 1 married filing jointly, 0 single (and married
 // filing separately), 2 head of household; the allowance is the annual value
 // of one D-4 allowance.
-const StateBracketRow dcwh[] = {
+constexpr StateBracketRow dcwh[] = {
     // 2026: DC Office of Tax and Revenue withholding formula for 2026 (the seven
     // brackets of the income tax from 4 % to 10.75 %; 4,150 per allowance).
     {{1, 1, 2026}, {12, 31, 2026}, 1, 1, 4150.0, 0.0, 10000.0, 0.0, 0.04},
@@ -112,7 +112,7 @@ int64_t schedule_status(int64_t status, int64_t year) {
 // allowances, the annual tax then divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, double supplemental) {
-    return txl5::allowance_bracket_tax(dcwh, date, state, status, state.state_allowances, supplemental,
+    return txl5::allowance_bracket_tax(txl5::indexed<dcwh>(), date, state, status, state.state_allowances, supplemental,
                                        txl5::Annualize::WagesThenAllowances);
 }
 

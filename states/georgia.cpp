@@ -258,7 +258,7 @@ const GaWhRow gawh[] = {
 
 // Flat rate for supplemental wages by annualized taxable wages: under 8,000,
 // 8,000 to 10,000, 10,000 to 12,000, 12,000 to 15,000, 15,000 and over.
-const GaSupplementalRow supplemental_ga[] = {
+const GradedSupplementalRateRow supplemental_ga[] = {
     // 2026: Employer's Tax Guide (2026), the flat 5.19 % in every band.
     {{1, 1, 2026}, {12, 31, 2026}, 0.0, 8000.0, 0.0519},
     {{1, 1, 2026}, {12, 31, 2026}, 8000.0, 10000.0, 0.0519},
@@ -349,9 +349,10 @@ int64_t state_ga(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     if (supplemental_due) {
         // The rate of the band that holds the annualized taxable wages; the
         // employee's choice of method is not consulted.
-        const GaSupplementalRow* band = txl5::scan_rows(supplemental_ga, date, [&](const GaSupplementalRow& r) {
-            return txl5::in_bracket(annual_taxable, r.lower, r.upper);
-        });
+        const GradedSupplementalRateRow* band =
+            txl5::scan_rows(supplemental_ga, date, [&](const GradedSupplementalRateRow& r) {
+                return txl5::in_bracket(annual_taxable, r.lower, r.upper);
+            });
         if (band) {
             result |= txl5::store_flat_supplemental_tax(state, band->supp_rate);
         } else {

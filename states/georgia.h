@@ -4,6 +4,7 @@
 #ifndef TXL5_STATES_GEORGIA_H
 #define TXL5_STATES_GEORGIA_H
 
+#include "core/statecalc.h"
 #include "core/txl5.h"
 
 // gawh: one bracket of a schedule, with the deductions of the schedule's
@@ -23,18 +24,9 @@ struct GaWhRow {
 };
 static_assert(sizeof(GaWhRow) == 15 * 8, "gawh rows have 15 slots");
 
+TXL5_EXPORT extern const GaWhRow gawh[];
 // supplemental_ga: the flat supplemental rate for annualized taxable wages in
 // [lower, upper) (upper 0 = no ceiling). Ends at start month 0.
-struct GaSupplementalRow {
-    MDATE start_date;
-    MDATE end_date;
-    double lower;
-    double upper;
-    double supp_rate;
-};
-static_assert(sizeof(GaSupplementalRow) == 9 * 8, "supplemental_ga rows have 9 slots");
-
-TXL5_EXPORT extern const GaWhRow gawh[];
-TXL5_EXPORT extern const GaSupplementalRow supplemental_ga[];
+TXL5_EXPORT extern const GradedSupplementalRateRow supplemental_ga[];
 
 #endif  // TXL5_STATES_GEORGIA_H

@@ -193,11 +193,6 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
     return out;
 }
 
-// The withholding in whole dollars, never below 0.
-double whole_dollars(double tax) {
-    return tax < 0.0 ? 0.0 : reallydollarround(tax);
-}
-
 }  // namespace
 
 int64_t state_id(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
@@ -208,19 +203,21 @@ int64_t state_id(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
 
     const txl5::BracketTax<StateBracketRow> regular = schedule_tax(date, *state, status, 0.0, true);
     if (!regular.row) return txl5::fail_no_row(state);
-    state->state_tax = whole_dollars(regular.tax);
+    state->state_tax = txl5::whole_dollars_not_below_zero(regular.tax);
     txl5::record_row_used(state, *regular.row);
 
-    int64_t result = 0;
-    if (txl5::supplemental_due(*state) && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        // Aggregate: the whole-dollar tax on regular plus supplemental wages,
-        // less the whole-dollar tax on the regular wages, never below 0.
-        txl5::BracketTax<StateBracketRow> combined =
-            schedule_tax(date, *state, status, state->state_supplemental_wages, false);
-        combined.tax = whole_dollars(combined.tax);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero, reallydollarround);
-    } else if (txl5::supplemental_due(*state) && state->state_supp_aggregate == txl5::kSuppFlat) {
-        result |= txl5::flat_supplemental_tax(supplemental_id, date, state, reallydollarround);
-    }
-    return result;
+    // Supplemental wages by the method elected, in whole dollars. Aggregate:
+    // the whole-dollar tax on regular plus supplemental wages, less the
+    // whole-dollar tax on the regular wages, never below 0.
+    return txl5::elected_supplemental_tax(
+        state,
+        [&] {
+            txl5::BracketTax<StateBracketRow> combined =
+                schedule_tax(date, *state, status, state->state_supplemental_wages, false);
+            combined.tax = txl5::whole_dollars_not_below_zero(combined.tax);
+            return combined;
+        },
+        txl5::AggregateFloor::AtZero,
+        [&] { return txl5::flat_supplemental_tax(supplemental_id, date, state, reallydollarround); },
+        reallydollarround);
 }

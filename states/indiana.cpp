@@ -169,9 +169,6 @@ bool first_time_dependents_counted(const MDATE& date) {
     return date.year > 2023 || (date.year == 2023 && (date.month > 9 || (date.month == 9 && date.day >= 15)));
 }
 
-// The supplemental tax is the flat rate times the supplemental wages, unrounded.
-double unrounded(double amount) { return amount; }
-
 }  // namespace
 
 namespace txl5 {
@@ -226,7 +223,8 @@ int64_t state_in(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
 
     // Supplemental wages at the flat state rate of the row used.
     if (txl5::supplemental_due(*state)) {
-        return txl5::store_flat_supplemental_tax(state, regular.row->rate, unrounded);
+        // The flat rate times the supplemental wages, unrounded.
+        return txl5::store_flat_supplemental_tax(state, regular.row->rate, txl5::unrounded);
     }
     // state_tax stays unrounded: the driver rounds it to cents.
     return 0;

@@ -243,12 +243,6 @@ int64_t state_la(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     // infinite or undefined withholding.
     if (!std::isfinite(tax)) return txl5::fail_no_row(state);
     state->state_tax = tax;
-    if (supplemental_due) {
-        if (!std::isfinite(supplemental_tax)) {
-            state->state_supplemental_tax = 0.0;
-            return txl5::fail_no_row(state);
-        }
-        state->state_supplemental_tax = supplemental_tax;
-    }
-    return 0;
+    if (!supplemental_due) return 0;
+    return txl5::store_finite_tax(state, &state->state_supplemental_tax, supplemental_tax);
 }

@@ -227,7 +227,7 @@ int64_t state_ma(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
                                       : taxable - r.allowance_amount * allowances;
                     if (!std::isfinite(y)) return false;
                     if (y < 0.0) y = 0.0;
-                    if (!((r.lower < y || r.lower == 0.0) && (y <= r.upper || r.upper == 0.0))) return false;
+                    if (!txl5::in_bracket_upper_inclusive(y, r.lower, r.upper)) return false;
                     tax = r.base + r.rate * (y - r.lower);
                     if (annual) {
                         tax /= static_cast<double>(periods);

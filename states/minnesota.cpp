@@ -17,7 +17,7 @@
 
 // Annual schedules: status 0 single, 1 married; the allowance is the annual
 // value of one W-4MN allowance.
-const StateBracketRow mnwh[] = {
+constexpr StateBracketRow mnwh[] = {
     // 2026: 2026 booklet (wh-inst-26), computer formula. The allowance (5200.00)
     // and the single base at 38,010 (1782.00) are the values this release
     // carries; the booklet prints 5,300 and 1,782.09 (the next base, 6958.25,
@@ -83,7 +83,7 @@ constexpr int64_t kStatusAsSingle = 12;
 // allowances, the annual tax then divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, double supplemental) {
-    return txl5::allowance_bracket_tax(mnwh, date, state, status, state.state_allowances, supplemental,
+    return txl5::allowance_bracket_tax(txl5::indexed<mnwh>(), date, state, status, state.state_allowances, supplemental,
                                        txl5::Annualize::WagesThenAllowances);
 }
 
@@ -92,7 +92,6 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
 int64_t state_mn(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
     if (!fed || !state) return 1;
     const MDATE date = txl5::begin_state(*fed, state);
-    const bool supplemental_due = txl5::supplemental_due(*state);
     const int64_t status = state->state_filing_status == kStatusAsSingle ? 0 : state->state_filing_status;
 
     const txl5::BracketTax<StateBracketRow> regular = schedule_tax(date, *state, status, 0.0);
@@ -100,16 +99,10 @@ int64_t state_mn(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     state->state_tax = regular.tax;
     txl5::record_row_used(state, *regular.row);
 
-    int64_t result = 0;
-    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        // Aggregate: the tax on regular plus supplemental wages, less the tax on
-        // the regular wages, never below 0.
-        const txl5::BracketTax<StateBracketRow> combined =
-            schedule_tax(date, *state, status, state->state_supplemental_wages);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
-    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
-        result |= txl5::flat_supplemental_tax(supplemental_mn, date, state);
-    }
+    // Supplemental wages by the method elected. Aggregate: the tax on regular
+    // plus supplemental wages, less the tax on the regular wages, never below 0.
     // state_tax stays unrounded: the driver rounds it to cents.
-    return result;
+    return txl5::elected_supplemental_tax(
+        state, [&] { return schedule_tax(date, *state, status, state->state_supplemental_wages); },
+        txl5::AggregateFloor::AtZero, [&] { return txl5::flat_supplemental_tax(supplemental_mn, date, state); });
 }

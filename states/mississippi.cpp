@@ -73,15 +73,6 @@ namespace {
 // the untaxed bracket. (The schedules held start in 2024.)
 constexpr int64_t kLastYearLowerBoundIncluded = 2023;
 
-// Bracket membership from 2024: above the lower bound, up to the upper one
-// (0 = no ceiling). Taxable wages of 0 (wages below the exemption and the
-// standard deduction) belong to the bracket that starts at 0: nothing is
-// taxable, so nothing is withheld, rather than finding no bracket at all.
-bool in_bracket_upper_included(double taxable, double lower, double upper) {
-    const bool above_lower = lower < taxable || (taxable == 0.0 && lower == 0.0);
-    return above_lower && (taxable <= upper || upper == 0.0);
-}
-
 // Annual tax on annual wages `annual_wages`: the first row in force for the
 // status (pay periods not compared) whose bracket holds the annual wages less
 // the employee's exemption and the row's standard deduction, floored at 0.
@@ -97,8 +88,13 @@ txl5::BracketTax<MississippiBracketRow> annual_tax(const MDATE& date, int64_t st
         // Wages that are not a finite amount fit no bracket.
         if (!std::isfinite(taxable)) return false;
         if (taxable < 0.0) taxable = 0.0;
+        // From 2024 a bracket runs from above its lower bound up to its upper
+        // one (0 = no ceiling); taxable wages of 0 (wages below the exemption
+        // and the standard deduction) belong to the bracket that starts at 0:
+        // nothing is taxable, so nothing is withheld, rather than finding no
+        // bracket at all.
         const bool fits = date.year > kLastYearLowerBoundIncluded
-                              ? in_bracket_upper_included(taxable, row.lower, row.upper)
+                              ? txl5::in_bracket_upper_inclusive(taxable, row.lower, row.upper)
                               : txl5::in_bracket(taxable, row.lower, row.upper);
         if (!fits) return false;
         out.tax = row.base + row.rate * (taxable - row.lower);

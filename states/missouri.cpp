@@ -210,16 +210,11 @@ AllowanceTiers allowance_tiers(int64_t allowances, int64_t status, int64_t check
     return tiers;
 }
 
-// The annual schedule's bracket test: the floor excluded (except the first
-// bracket's 0) and the ceiling included.
-bool in_annual_bracket(double taxable, const MissouriBracketRow& row) {
-    return (row.lower < taxable || row.lower == 0.0) && (taxable <= row.upper || row.upper == 0.0);
-}
-
 // Tax for the period on the wages plus `supplemental`, by the two-pass scan:
 // a schedule of the employee's frequency takes the period's amounts with the
 // usual bracket test; the annual schedule takes them times the pay periods,
-// with its own bracket test when `annual_ceiling_included`, and the annual
+// with its own bracket test when `annual_ceiling_included` (the floor excluded,
+// except the first bracket's 0, and the ceiling included), and the annual
 // tax is divided by the pay periods. Taxable = wages - standard deduction -
 // allowance amounts - the federal tax withheld (capped), floored at 0.
 txl5::BracketTax<MissouriBracketRow> schedule_tax(const MDATE& date, FEDERAL_WITHHOLDING_STRUC* fed,
@@ -240,8 +235,9 @@ txl5::BracketTax<MissouriBracketRow> schedule_tax(const MDATE& date, FEDERAL_WIT
                              row.allowance_amount2 * tiers.further - federal_deduction;
             if (!std::isfinite(taxable)) return false;
             if (taxable < 0.0) taxable = 0.0;
-            const bool fits = annual && annual_ceiling_included ? in_annual_bracket(taxable, row)
-                                                                : txl5::in_bracket(taxable, row.lower, row.upper);
+            const bool fits = annual && annual_ceiling_included
+                                  ? txl5::in_bracket_upper_inclusive(taxable, row.lower, row.upper)
+                                  : txl5::in_bracket(taxable, row.lower, row.upper);
             if (!fits) return false;
             out.tax = row.base + row.rate * (taxable - row.lower);
             if (annual) {
@@ -254,15 +250,11 @@ txl5::BracketTax<MissouriBracketRow> schedule_tax(const MDATE& date, FEDERAL_WIT
     return out;
 }
 
-// A tax floored at 0 and withheld in whole dollars.
-double whole_dollars(double tax) { return reallydollarround(tax < 0.0 ? 0.0 : tax); }
-
 }  // namespace
 
 int64_t state_mo(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
     if (!fed || !state) return txl5::kStateNoRow;
     const MDATE date = txl5::begin_state(*fed, state);
-    const bool supplemental_due = txl5::supplemental_due(*state);
 
     // An amount the employee fixed on the certificate replaces the calculation.
     const double fixed_amount = state->state_form_option;
@@ -275,20 +267,20 @@ int64_t state_mo(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     const AllowanceTiers tiers = allowance_tiers(state->state_allowances, state->state_filing_status, fed->check_year);
     const txl5::BracketTax<MissouriBracketRow> regular = schedule_tax(date, fed, *state, tiers, 0.0, true);
     if (!regular.row) return txl5::fail_no_row(state);
-    state->state_tax = whole_dollars(regular.tax);
+    state->state_tax = txl5::whole_dollars_not_below_zero(regular.tax);
     txl5::record_row_used(state, *regular.row);
 
-    int64_t result = 0;
-    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        // Aggregate: the whole-dollar tax on regular plus supplemental wages
-        // (the annual schedule with the usual bracket test here) less the tax
-        // on the regular wages, never below 0.
-        txl5::BracketTax<MissouriBracketRow> combined =
-            schedule_tax(date, fed, *state, tiers, state->state_supplemental_wages, false);
-        combined.tax = whole_dollars(combined.tax);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
-    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
-        result |= txl5::flat_supplemental_tax(supplemental_mo, date, state, reallydollarround);
-    }
-    return result;
+    // Supplemental wages by the method elected. Aggregate: the whole-dollar tax
+    // on regular plus supplemental wages (the annual schedule with the usual
+    // bracket test here) less the tax on the regular wages, never below 0.
+    return txl5::elected_supplemental_tax(
+        state,
+        [&] {
+            txl5::BracketTax<MissouriBracketRow> combined =
+                schedule_tax(date, fed, *state, tiers, state->state_supplemental_wages, false);
+            combined.tax = txl5::whole_dollars_not_below_zero(combined.tax);
+            return combined;
+        },
+        txl5::AggregateFloor::AtZero,
+        [&] { return txl5::flat_supplemental_tax(supplemental_mo, date, state, reallydollarround); });
 }

@@ -23,7 +23,7 @@
 
 // Statuses 0 single, 1 married filing jointly, 2 head of household; pay
 // periods 1 (annual), 52, 26, 24, 12. No allowance amount in any year held.
-const StateBracketRow mtwh[] = {
+constexpr StateBracketRow mtwh[] = {
     // 2026: Montana Employer and Information Agent Guide with Tax Tables (2026),
     // percentage-method schedules as printed (bases in whole dollars).
     {{1, 1, 2026}, {12, 31, 2026}, 0, 1, 0.0, 0.0, 16100.0, 0.0, 0.0},
@@ -150,7 +150,7 @@ double whole_dollar_up(double amount) {
 // times the pay periods, less the allowances; the tax divided by the periods).
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, double supplemental) {
-    return txl5::allowance_bracket_tax(mtwh, date, state, status, state.state_allowances, supplemental,
+    return txl5::allowance_bracket_tax(txl5::indexed<mtwh>(), date, state, status, state.state_allowances, supplemental,
                                        txl5::Annualize::WagesThenAllowances);
 }
 

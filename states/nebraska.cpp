@@ -22,7 +22,7 @@
 // the pay periods, so the rows of the other frequencies restate the annual ones
 // for one period (tools/gen_nebraska.py): bounds, bases and allowance = the
 // annual amounts / pay periods, each to the cent.
-const StateBracketRow newh[] = {
+constexpr StateBracketRow newh[] = {
     // BEGIN GENERATED ROWS by tools/gen_nebraska.py from tools/data/nebraska_newh.csv: do not edit by hand
     // 2026: annual rows from Circular EN 2026 (Nebraska Department of Revenue); other frequencies derived
     // from them.
@@ -461,7 +461,7 @@ int64_t status_key(int64_t filing_status, int64_t check_year) {
 // divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, double supplemental) {
-    return txl5::allowance_bracket_tax(newh, date, state, status, state.state_allowances, supplemental,
+    return txl5::allowance_bracket_tax(txl5::indexed<newh>(), date, state, status, state.state_allowances, supplemental,
                                        txl5::Annualize::WagesThenAllowances);
 }
 

@@ -31,7 +31,7 @@
 // dime. That rule gives every printed row of table A, and the weekly rows of
 // table B up to 7 % as an earlier Form NJ-W4 revision prints them (the one
 // with 15.6 % above 5,000,000).
-const StateBracketRow njwh[] = {
+constexpr StateBracketRow njwh[] = {
     // BEGIN GENERATED ROWS by tools/gen_newjersey.py: do not edit by hand
     // from tools/data/newjersey_njwh.csv and tools/data/newjersey_njwh_published.csv
     // 2026: annual rows from NJ-WT rate tables A to E (in force since 1 Jan 2021; unchanged for 2026).
@@ -871,7 +871,7 @@ int64_t rate_table(const STATE_WITHHOLDING_STRUC& state) {
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t table, double supplemental,
                                               FEDERAL_WITHHOLDING_STRUC* fed) {
-    return txl5::allowance_bracket_tax(njwh, date, state, table, state.state_allowances, supplemental,
+    return txl5::allowance_bracket_tax(txl5::indexed<njwh>(), date, state, table, state.state_allowances, supplemental,
                                        txl5::Annualize::PeriodAfterSpreadAllowances, [fed](double taxable) {
                                            if (fed) fed->aux_result = txl5::checked_to_int64(100.0 * taxable);
                                        });

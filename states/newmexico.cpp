@@ -26,7 +26,7 @@
 // to the cent (halves up). The per-frequency rows of 2023, 2024 and 2025, not
 // found printed, are derived from their annual rows by that rule
 // (tools/gen_newmexico.py).
-const StateBracketRow nmwh[] = {
+constexpr StateBracketRow nmwh[] = {
     // BEGIN GENERATED ROWS by tools/gen_newmexico.py from tools/data/newmexico_nmwh*.csv: do not edit by hand
     // 2026: annual rows from FYI-104 2026 annual tables as summarized by a payroll vendor (eff. 1 Jan
     // 2026), equal to the printed annual table; the other frequencies as printed in FYI-104, New Mexico
@@ -913,7 +913,7 @@ int64_t status_key(int64_t filing_status, int64_t check_year) {
 // periods times the period's wages less the allowances spread over the periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, int64_t allowance_count, double supplemental) {
-    return txl5::allowance_bracket_tax(nmwh, date, state, status, allowance_count, supplemental,
+    return txl5::allowance_bracket_tax(txl5::indexed<nmwh>(), date, state, status, allowance_count, supplemental,
                                        txl5::Annualize::PeriodAfterSpreadAllowances);
 }
 
@@ -922,7 +922,6 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
 int64_t state_nm(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
     if (!fed || !state) return 1;
     const MDATE date = txl5::begin_state(*fed, state);
-    const bool supplemental_due = txl5::supplemental_due(*state);
     const int64_t allowances = txl5::nm_allowances_counted(date, state->state_allowances);
     const int64_t status = status_key(state->state_filing_status, fed->check_year);
 
@@ -931,17 +930,11 @@ int64_t state_nm(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     state->state_tax = regular.tax;
     txl5::record_row_used(state, *regular.row);
 
-    int64_t result = 0;
-    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        // Aggregate: the tax on regular plus supplemental wages, less the tax on
-        // the regular wages. Not floored: negative supplemental wages give a
-        // negative supplemental tax.
-        const txl5::BracketTax<StateBracketRow> combined =
-            schedule_tax(date, *state, status, allowances, state->state_supplemental_wages);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::None);
-    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
-        result |= txl5::flat_supplemental_tax(supplemental_nm, date, state);
-    }
+    // Supplemental wages by the method elected. Aggregate: the tax on regular
+    // plus supplemental wages, less the tax on the regular wages. Not floored:
+    // negative supplemental wages give a negative supplemental tax.
     // state_tax stays unrounded: the driver rounds it to cents.
-    return result;
+    return txl5::elected_supplemental_tax(
+        state, [&] { return schedule_tax(date, *state, status, allowances, state->state_supplemental_wages); },
+        txl5::AggregateFloor::None, [&] { return txl5::flat_supplemental_tax(supplemental_nm, date, state); });
 }

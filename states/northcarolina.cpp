@@ -74,7 +74,6 @@ txl5::BracketTax<NorthCarolinaBracketRow> annual_tax(const MDATE& date, const ST
 int64_t state_nc(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
     if (!fed || !state) return 1;
     const MDATE date = txl5::begin_state(*fed, state);
-    const bool supplemental_due = txl5::supplemental_due(*state);
     const double periods = static_cast<double>(state->state_pay_periods);
     const double divisor = static_cast<double>(txl5::per_period_divisor(state->state_pay_periods));
 
@@ -84,17 +83,18 @@ int64_t state_nc(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     // Withheld in whole dollars.
     state->state_tax = reallydollarround(regular.tax / divisor);
 
-    int64_t result = 0;
-    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        // Aggregate: the whole-dollar period tax on regular plus supplemental
-        // wages (the allowance threshold compared with their annual total),
-        // less the whole-dollar tax on the regular wages, never below 0.
-        txl5::BracketTax<NorthCarolinaBracketRow> combined = annual_tax(
-            date, *state, periods * state->state_wages + periods * state->state_supplemental_wages);
-        combined.tax = reallydollarround(combined.tax / divisor);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
-    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
-        result |= txl5::flat_supplemental_tax(supplemental_nc, date, state, reallydollarround);
-    }
-    return result;
+    // Supplemental wages by the method elected. Aggregate: the whole-dollar
+    // period tax on regular plus supplemental wages (the allowance threshold
+    // compared with their annual total), less the whole-dollar tax on the
+    // regular wages, never below 0.
+    return txl5::elected_supplemental_tax(
+        state,
+        [&] {
+            txl5::BracketTax<NorthCarolinaBracketRow> combined = annual_tax(
+                date, *state, periods * state->state_wages + periods * state->state_supplemental_wages);
+            combined.tax = reallydollarround(combined.tax / divisor);
+            return combined;
+        },
+        txl5::AggregateFloor::AtZero,
+        [&] { return txl5::flat_supplemental_tax(supplemental_nc, date, state, reallydollarround); });
 }

@@ -288,8 +288,6 @@ int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
         state->state_tax = share;
         return 0;
     }
-    const bool supplemental_due = txl5::supplemental_due(*state);
-
     const bool new_form = state->struc_version > txl5::kStateNewFormVersion && fed->check_year > kLastYearBeforeNewForm &&
                           state->state_new_form == kNewForm;
     FormAmounts form;
@@ -311,17 +309,15 @@ int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     state->state_tax = regular.tax;
     txl5::record_row_used(state, *regular.row);
 
-    int64_t result = 0;
-    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        // Aggregate: the tax on regular plus supplemental wages, less the tax on
-        // the regular wages, in whole dollars. Not floored: negative
-        // supplemental wages give a negative supplemental tax.
-        const txl5::BracketTax<StateBracketRow> combined =
-            schedule_tax(date, *state, status, form, state->state_supplemental_wages);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::None, reallydollarround);
-    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
-        result |= txl5::flat_supplemental_tax(supplemental_nd, date, state, reallydollarround);
-    }
+    // Supplemental wages by the method elected, in whole dollars. Aggregate:
+    // the tax on regular plus supplemental wages, less the tax on the regular
+    // wages. Not floored: negative supplemental wages give a negative
+    // supplemental tax.
+    const int64_t result = txl5::elected_supplemental_tax(
+        state, [&] { return schedule_tax(date, *state, status, form, state->state_supplemental_wages); },
+        txl5::AggregateFloor::None,
+        [&] { return txl5::flat_supplemental_tax(supplemental_nd, date, state, reallydollarround); },
+        reallydollarround);
 
     if (fed->check_year >= kFirstYearWholeDollars) state->state_tax = reallydollarround(state->state_tax);
     return result;

@@ -24,7 +24,7 @@
 
 // Per date range: weekly, biweekly, semimonthly, monthly, then annual. The
 // status column is always 0: Ohio has one schedule for every filer.
-const StateBracketRow ohwh[] = {
+constexpr StateBracketRow ohwh[] = {
     // BEGIN GENERATED ROWS by tools/gen_ohiowh.py from tools/data/ohio_ohwh.csv: do not edit by hand
     // 1/1/2026 - 12/31/2026: annual rows from Ohio Employer Withholding Tables and Optional Computer
     // Formula (rev. Oct 2025) as in force for 2026; base 462.36 at 26050 is the value this release carries
@@ -187,8 +187,9 @@ constexpr int64_t kOneSchedule = 0;
 // then divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               double supplemental) {
-    return txl5::allowance_bracket_tax(ohwh, date, state, kOneSchedule, state.state_allowances, supplemental,
-                                       txl5::Annualize::WagesThenAllowances);
+    return txl5::allowance_bracket_tax(
+        txl5::indexed<ohwh>(), date, state, kOneSchedule, state.state_allowances, supplemental,
+        txl5::Annualize::WagesThenAllowances);
 }
 
 }  // namespace
@@ -196,23 +197,16 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
 int64_t state_oh(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
     if (!fed || !state) return txl5::kStateNoRow;
     const MDATE date = txl5::begin_state(*fed, state);
-    const bool supplemental_due = txl5::supplemental_due(*state);
 
     const txl5::BracketTax<StateBracketRow> regular = schedule_tax(date, *state, 0.0);
     if (!regular.row) return txl5::fail_no_row(state);
     state->state_tax = regular.tax;
     txl5::record_row_used(state, *regular.row);
 
-    int64_t result = 0;
-    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        // Aggregate: the tax on regular plus supplemental wages, less the tax on
-        // the regular wages, never below 0.
-        const txl5::BracketTax<StateBracketRow> combined =
-            schedule_tax(date, *state, state->state_supplemental_wages);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
-    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
-        result |= txl5::flat_supplemental_tax(supplemental_oh, date, state);
-    }
+    // Supplemental wages by the method elected. Aggregate: the tax on regular
+    // plus supplemental wages, less the tax on the regular wages, never below 0.
     // state_tax stays unrounded: the driver rounds it to cents.
-    return result;
+    return txl5::elected_supplemental_tax(
+        state, [&] { return schedule_tax(date, *state, state->state_supplemental_wages); },
+        txl5::AggregateFloor::AtZero, [&] { return txl5::flat_supplemental_tax(supplemental_oh, date, state); });
 }

@@ -29,7 +29,7 @@
 // every other frequency from them (bounds = annual bound / pay periods to the
 // nearest dollar, bases = annual base / pay periods to the cent, as the
 // printed 2026 weekly table reads), and so does tools/gen_oklahoma.py.
-const StateBracketRow okwh[] = {
+constexpr StateBracketRow okwh[] = {
     // BEGIN GENERATED ROWS by tools/gen_oklahoma.py from tools/data/oklahoma_okwh.csv: do not edit by hand
     // 2026: annual rows from OW-2 2026 (Oklahoma Tax Commission) as summarized by a payroll vendor (eff. 1
     // Jan 2026); the other frequencies derived from them by the rule of the printed tables
@@ -458,7 +458,7 @@ double schedule_tax(const StateBracketRow& row, double taxable) {
 // `supplemental`, on the employee's frequency or the annual schedule.
 txl5::BracketTax<StateBracketRow> percentage_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                                  int64_t status, double supplemental) {
-    return txl5::allowance_bracket_tax(okwh, date, state, status, state.state_allowances, supplemental,
+    return txl5::allowance_bracket_tax(txl5::indexed<okwh>(), date, state, status, state.state_allowances, supplemental,
                                        txl5::Annualize::WagesThenAllowances);
 }
 

@@ -434,14 +434,13 @@ int64_t older_withholding(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRU
     state->state_tax = std::max(tax.tax, 0.0);
     txl5::record_row_used(state, *tax.row);
 
-    int64_t result = 0;
-    if (txl5::supplemental_due(*state) && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        result |= txl5::aggregate_supplemental_tax(
-            older_schedule_tax(*fed, *state, date, table, wages + state->state_supplemental_wages, standard_deduction),
-            state, txl5::AggregateFloor::AtZero);
-    } else if (txl5::supplemental_due(*state) && state->state_supp_aggregate == txl5::kSuppFlat) {
-        result |= txl5::flat_supplemental_tax(supplemental_or, date, state);
-    }
+    const int64_t result = txl5::elected_supplemental_tax(
+        state,
+        [&] {
+            return older_schedule_tax(*fed, *state, date, table, wages + state->state_supplemental_wages,
+                                      standard_deduction);
+        },
+        txl5::AggregateFloor::AtZero, [&] { return txl5::flat_supplemental_tax(supplemental_or, date, state); });
 
     // The 2010 surcharge on high incomes, spread over the periods the
     // employee's certificate gives.

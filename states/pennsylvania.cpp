@@ -23,10 +23,6 @@ constexpr int64_t kLastYearAtOldRate = 2003;
 // From 1 January 2004: 3.07 %.
 constexpr double kRate = 0.0307;
 
-// The supplemental tax is kept to the full precision of the rate: the employer
-// rounds it with the rest of the paycheck.
-double unrounded(double amount) { return amount; }
-
 }  // namespace
 
 int64_t state_pa(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
@@ -47,5 +43,7 @@ int64_t state_pa(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
 
     state->state_rate_used = rate;
     if (!txl5::supplemental_due(*state)) return 0;
-    return txl5::store_flat_supplemental_tax(state, rate, unrounded);
+    // The supplemental tax is kept to the full precision of the rate: the
+    // employer rounds it with the rest of the paycheck.
+    return txl5::store_flat_supplemental_tax(state, rate, txl5::unrounded);
 }

@@ -27,7 +27,7 @@
 // Exemption amounts per pay period: within a year by pay frequency (52, 26,
 // 24, 12, annual), within a frequency by status 0 to 8. Statuses 1, 3, 6 and 8
 // take no personal exemption, status 4 the married one.
-const PrpdRow prpd[] = {
+constexpr PrpdRow prpd[] = {
     // 2026: the withholding tables' certificate amounts per payroll period.
     {{1, 1, 2026}, {12, 31, 2026}, 0, 52, 67.0, 48.0, 24.0, 9.5, 9.5, 29.0},
     {{1, 1, 2026}, {12, 31, 2026}, 1, 52, 0.0, 48.0, 24.0, 9.5, 9.5, 29.0},
@@ -175,7 +175,7 @@ const PrpdRow prpd[] = {
 // The biweekly fourth bracket starts at 1196.0, inside the third: the third
 // row, read first, holds taxable amounts from 1196.0 to 1596.2. The
 // semimonthly fourth bracket subtracts 389.4, as printed.
-const PrwhRow prwh[] = {
+constexpr PrwhRow prwh[] = {
     // 2026: the withholding tables' per-period schedules.
     {{1, 1, 2026}, {12, 31, 2026}, 0, 52, 0.0, 173.1, 0.0, 0.0},
     {{1, 1, 2026}, {12, 31, 2026}, 0, 52, 173.1, 480.8, 0.07, 12.1},
@@ -554,7 +554,7 @@ struct Exemptions {
 
 Exemptions certificate_exemptions(const MDATE& date, const STATE_WITHHOLDING_STRUC& state) {
     Exemptions e;
-    txl5::scan_rows(prpd, date, [&](const PrpdRow& row) {
+    txl5::scan_rows(txl5::indexed<prpd>(), date, [&](const PrpdRow& row) {
         if (row.status == state.pr_status && row.pay_periods == state.state_pay_periods) {
             e.personal = row.personal_exemption;
             e.dependents = row.dependent_exemption * static_cast<double>(state.pr_dependents);
@@ -611,7 +611,7 @@ int64_t do_thetax(double annual_wages, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WIT
     // back to the period. Amounts that are not finite fit no bracket.
     double tax = 0.0;
     const PrwhRow* row = txl5::scan_two_pass(
-        prwh, date, periods, [key](const PrwhRow& r) { return r.status == key; },
+        txl5::indexed<prwh>(), date, periods, txl5::StatusIs<int64_t>{key},
         [&](const PrwhRow& r, bool annual) {
             const double amount = annual ? divisor * taxable : taxable;
             if (!std::isfinite(amount) || !txl5::in_bracket(amount, r.lower, r.upper)) return false;

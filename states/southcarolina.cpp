@@ -99,16 +99,10 @@ int64_t state_sc(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     state->state_tax = regular.tax;
     txl5::record_row_used(state, *regular.row);
 
-    int64_t result = 0;
-    if (txl5::supplemental_due(*state) && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        // Aggregate: the tax on regular plus supplemental wages less the tax on
-        // the regular wages, never below 0.
-        const txl5::BracketTax<SouthCarolinaBracketRow> combined =
-            schedule_tax(date, *state, state->state_supplemental_wages);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
-    } else if (txl5::supplemental_due(*state) && state->state_supp_aggregate == txl5::kSuppFlat) {
-        result |= txl5::flat_supplemental_tax(supplemental_sc, date, state);
-    }
+    // Supplemental wages by the method elected. Aggregate: the tax on regular
+    // plus supplemental wages less the tax on the regular wages, never below 0.
     // state_tax stays unrounded: the driver rounds it to cents.
-    return result;
+    return txl5::elected_supplemental_tax(
+        state, [&] { return schedule_tax(date, *state, state->state_supplemental_wages); },
+        txl5::AggregateFloor::AtZero, [&] { return txl5::flat_supplemental_tax(supplemental_sc, date, state); });
 }

@@ -109,7 +109,7 @@ const UtahFlatRateRow utwh2008[] = {
 };
 
 // The bracket schedules of check years before 2008: none are held.
-const StateBracketRow utwh[] = {
+constexpr StateBracketRow utwh[] = {
     {},
 };
 
@@ -117,9 +117,6 @@ namespace {
 
 // Check years from which the flat-rate schedules apply.
 constexpr int64_t kFlatRateFrom = 2008;
-
-// A tax floored at 0 and rounded to whole dollars.
-double whole_dollars(double amount) { return reallydollarround(amount < 0.0 ? 0.0 : amount); }
 
 // The flat-rate calculation for one paycheck: the row used, the tax for the
 // period, whether the annual schedule was used, and the wages and net credit
@@ -178,15 +175,16 @@ FlatRateTax flat_rate_tax(const MDATE& date, FEDERAL_WITHHOLDING_STRUC* fed, con
 int64_t bracket_method(const MDATE& date, STATE_WITHHOLDING_STRUC* state) {
     const int64_t status = state->state_filing_status;
     const txl5::BracketTax<StateBracketRow> regular = txl5::allowance_bracket_tax(
-        utwh, date, *state, status, state->state_allowances, 0.0, txl5::Annualize::WagesThenAllowances);
+        txl5::indexed<utwh>(), date, *state, status, state->state_allowances, 0.0,
+        txl5::Annualize::WagesThenAllowances);
     if (!regular.row) return txl5::fail_no_row(state);
-    state->state_tax = whole_dollars(regular.tax);
+    state->state_tax = txl5::whole_dollars_not_below_zero(regular.tax);
     txl5::record_row_used(state, *regular.row);
     if (!txl5::supplemental_due(*state)) return 0;
     txl5::BracketTax<StateBracketRow> combined =
-        txl5::allowance_bracket_tax(utwh, date, *state, status, state->state_allowances,
+        txl5::allowance_bracket_tax(txl5::indexed<utwh>(), date, *state, status, state->state_allowances,
                                     state->state_supplemental_wages, txl5::Annualize::WagesThenAllowances);
-    combined.tax = whole_dollars(combined.tax);
+    combined.tax = txl5::whole_dollars_not_below_zero(combined.tax);
     return txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
 }
 
@@ -209,13 +207,13 @@ int64_t state_ut(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
         const double effective = row.flat_rate - regular.net_credit / regular.wages;
         if (std::isfinite(effective)) state->state_rate_used = effective;
     }
-    state->state_tax = whole_dollars(regular.result.tax);
+    state->state_tax = txl5::whole_dollars_not_below_zero(regular.result.tax);
 
     if (!txl5::supplemental_due(*state)) return 0;
     // Supplemental wages are always taxed together with the regular wages:
     // the whole-dollar tax on both less the tax on the regular wages, never
     // below 0.
     txl5::BracketTax<UtahFlatRateRow> combined = flat_rate_tax(date, fed, *state, state->state_supplemental_wages).result;
-    combined.tax = whole_dollars(combined.tax);
+    combined.tax = txl5::whole_dollars_not_below_zero(combined.tax);
     return txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
 }

@@ -43,7 +43,7 @@ const VermontFederalShareRow vtwh[] = {
 // bounds = annual bound / pay periods to the nearest dollar, bases = the
 // running total over those bounds to the cent, allowance = annual allowance /
 // pay periods to the cent.
-const StateBracketRow vtwh2[] = {
+constexpr StateBracketRow vtwh2[] = {
     // BEGIN GENERATED ROWS by tools/gen_vermont.py from tools/data/vermont_vtwh2*.csv: do not edit by hand
     // 2026: annual rows from Vermont Percentage Method Withholding Tables for wages paid in 2026 (Vermont
     // Department of Taxes) as summarized by a payroll vendor (eff. 1 Jan 2026); other frequencies derived
@@ -295,8 +295,9 @@ double federal_supplemental_share(int64_t year) {
 // then divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t status, double supplemental) {
-    return txl5::allowance_bracket_tax(vtwh2, date, state, status, state.state_allowances, supplemental,
-                                       txl5::Annualize::WagesThenAllowances);
+    return txl5::allowance_bracket_tax(
+        txl5::indexed<vtwh2>(), date, state, status, state.state_allowances, supplemental,
+        txl5::Annualize::WagesThenAllowances);
 }
 
 // Until September 2001: the share of the federal income tax withheld.
@@ -315,13 +316,8 @@ int64_t federal_share_tax(const FEDERAL_WITHHOLDING_STRUC& fed, const MDATE& dat
 // carry that tax).
 int64_t federal_share_supplemental_tax(const FEDERAL_WITHHOLDING_STRUC& fed, STATE_WITHHOLDING_STRUC* state) {
     const double federal = fed.struc_version > txl5::kFedSupplementalVersion ? fed.supplemental_fed_tax : 0.0;
-    const double tax = federal * federal_supplemental_share(fed.check_year);
-    if (!std::isfinite(tax)) {
-        state->state_supplemental_tax = 0.0;
-        return txl5::fail_no_row(state);
-    }
-    state->state_supplemental_tax = dollarround(tax);
-    return 0;
+    return txl5::store_finite_tax(state, &state->state_supplemental_tax,
+                                  federal * federal_supplemental_share(fed.check_year), dollarround);
 }
 
 }  // namespace
@@ -332,7 +328,6 @@ int64_t state_vt(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     state->state_tax = 0.0;
     if (before_brackets(*fed)) return federal_share_tax(*fed, date, state);
 
-    const bool supplemental_due = txl5::supplemental_due(*state);
     const int64_t status = taxed_status(state->state_filing_status);
 
     const txl5::BracketTax<StateBracketRow> regular = schedule_tax(date, *state, status, 0.0);
@@ -340,22 +335,17 @@ int64_t state_vt(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     state->state_tax = regular.tax;
     txl5::record_row_used(state, *regular.row);
 
-    int64_t result = 0;
-    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        // Aggregate: the tax on regular plus supplemental wages, less the tax on
-        // the regular wages, never below 0.
-        const txl5::BracketTax<StateBracketRow> combined =
-            schedule_tax(date, *state, status, state->state_supplemental_wages);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
-    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
-        if (fed->check_year < kFirstYearFederalShare) {
-            // The rate of the band holding the annual taxable wages.
-            result |= txl5::graded_supplemental_tax(
-                supplemental_vt, date, txl5::annual_taxable(regular, state->state_pay_periods), state);
-        } else {
-            result |= federal_share_supplemental_tax(*fed, state);
-        }
-    }
+    // Supplemental wages by the method elected. Aggregate: the tax on regular
+    // plus supplemental wages, less the tax on the regular wages, never below 0.
     // state_tax stays unrounded: the driver rounds it to cents.
-    return result;
+    return txl5::elected_supplemental_tax(
+        state, [&] { return schedule_tax(date, *state, status, state->state_supplemental_wages); },
+        txl5::AggregateFloor::AtZero, [&] {
+            if (fed->check_year < kFirstYearFederalShare) {
+                // The rate of the band holding the annual taxable wages.
+                return txl5::graded_supplemental_tax(
+                    supplemental_vt, date, txl5::annual_taxable(regular, state->state_pay_periods), state);
+            }
+            return federal_share_supplemental_tax(*fed, state);
+        });
 }

@@ -93,7 +93,6 @@ txl5::BracketTax<VirginiaBracketRow> schedule_tax(const MDATE& date, const STATE
 int64_t state_va(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
     if (!fed || !state) return 1;
     const MDATE date = txl5::begin_state(*fed, state);
-    const bool supplemental_due = txl5::supplemental_due(*state);
 
     const txl5::BracketTax<VirginiaBracketRow> regular = schedule_tax(date, *state, 0.0);
     if (!regular.row) return txl5::fail_no_row(state);
@@ -102,16 +101,10 @@ int64_t state_va(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     // The count of further exemptions is left for the caller in aux_result.
     fed->aux_result = state->state_form_code;
 
-    int64_t result = 0;
-    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        // Aggregate: the tax on regular plus supplemental wages, less the tax on
-        // the regular wages, never below 0.
-        const txl5::BracketTax<VirginiaBracketRow> combined =
-            schedule_tax(date, *state, state->state_supplemental_wages);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
-    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
-        result |= txl5::flat_supplemental_tax(supplemental_va, date, state);
-    }
+    // Supplemental wages by the method elected. Aggregate: the tax on regular
+    // plus supplemental wages, less the tax on the regular wages, never below 0.
     // state_tax stays unrounded: the driver rounds it to cents.
-    return result;
+    return txl5::elected_supplemental_tax(
+        state, [&] { return schedule_tax(date, *state, state->state_supplemental_wages); },
+        txl5::AggregateFloor::AtZero, [&] { return txl5::flat_supplemental_tax(supplemental_va, date, state); });
 }

@@ -28,7 +28,7 @@
 // to the nearest dollar and bases = the running total over those bounds to
 // the cent; two earners, three quarters of the one-earner table of the same
 // frequency.
-const StateBracketRow wvwh[] = {
+constexpr StateBracketRow wvwh[] = {
     // BEGIN GENERATED ROWS by tools/gen_westvirginia.py from tools/data/westvirginia_wvwh*.csv: do not edit by hand
     // 2026: annual rows from the January 2025 percentage-method tables of West Virginia (IT-100.1A)
     // carried into 2026 with the same rates and bands; other frequencies derived from them by the rule of
@@ -230,7 +230,7 @@ constexpr int64_t kTwoEarners = 100;
 // then divided by the pay periods.
 txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                               int64_t key, double supplemental) {
-    return txl5::allowance_bracket_tax(wvwh, date, state, key, state.state_allowances, supplemental,
+    return txl5::allowance_bracket_tax(txl5::indexed<wvwh>(), date, state, key, state.state_allowances, supplemental,
                                        txl5::Annualize::WagesThenAllowances);
 }
 
@@ -239,7 +239,6 @@ txl5::BracketTax<StateBracketRow> schedule_tax(const MDATE& date, const STATE_WI
 int64_t state_wv(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state) {
     if (!fed || !state) return 1;
     const MDATE date = txl5::begin_state(*fed, state);
-    const bool supplemental_due = txl5::supplemental_due(*state);
     const int64_t key = state->state_form_code == 0 ? kOneEarner : kTwoEarners;
 
     const txl5::BracketTax<StateBracketRow> regular = schedule_tax(date, *state, key, 0.0);
@@ -248,18 +247,21 @@ int64_t state_wv(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     // Withheld in whole dollars.
     state->state_tax = reallydollarround(regular.tax);
 
-    int64_t result = 0;
-    if (supplemental_due && state->state_supp_aggregate == txl5::kSuppAggregate) {
-        // Aggregate: the whole-dollar tax on regular plus supplemental wages,
-        // less the whole-dollar tax on the regular wages, never below 0.
-        txl5::BracketTax<StateBracketRow> combined =
-            schedule_tax(date, *state, key, state->state_supplemental_wages);
-        combined.tax = reallydollarround(combined.tax);
-        result |= txl5::aggregate_supplemental_tax(combined, state, txl5::AggregateFloor::AtZero);
-    } else if (supplemental_due && state->state_supp_aggregate == txl5::kSuppFlat) {
-        // The rate of the band holding the annual taxable wages.
-        result |= txl5::graded_supplemental_tax(
-            supplemental_wv, date, txl5::annual_taxable(regular, state->state_pay_periods), state);
-    }
-    return result;
+    // Supplemental wages by the method elected. Aggregate: the whole-dollar tax
+    // on regular plus supplemental wages, less the whole-dollar tax on the
+    // regular wages, never below 0. Flat: the rate of the band holding the
+    // annual taxable wages.
+    return txl5::elected_supplemental_tax(
+        state,
+        [&] {
+            txl5::BracketTax<StateBracketRow> combined =
+                schedule_tax(date, *state, key, state->state_supplemental_wages);
+            combined.tax = reallydollarround(combined.tax);
+            return combined;
+        },
+        txl5::AggregateFloor::AtZero,
+        [&] {
+            return txl5::graded_supplemental_tax(supplemental_wv, date,
+                                                 txl5::annual_taxable(regular, state->state_pay_periods), state);
+        });
 }

@@ -9,35 +9,31 @@ for married filing separately) down to the minimum. One row per band:
   for each band below minimum_from; [minimum_from, no ceiling) minimum.
 Run from the repository root: tools/gen_alabama.py --write states/alabama.cpp
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import perperiod  # noqa: E402
+import genlib  # noqa: E402
 
 SCRIPT = "tools/gen_alabama.py"
 DATA = "tools/data/alabama_standard.csv"
 
 
 def row(year, status, lower, upper, amount):
-    n = perperiod.number
-    return (f"    {{{{1, 1, {year}}}, {{12, 31, {year}}}, {status}, {n(lower)}, {n(upper)}, {n(amount)}}},")
+    n = genlib.number
+    return f"    {{{genlib.year_dates(year)}, {status}, {n(lower)}, {n(upper)}, {n(amount)}}},"
 
 
 def block():
-    with open(DATA, newline="") as f:
-        records = list(csv.reader(line for line in f if line.strip() and not line.startswith("#")))
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from {DATA}: do not edit by hand"]
+    lines = []
     current = None
-    for year, status, maximum, up_to, step, band, minimum, minimum_from, source in records:
+    for year, status, maximum, up_to, step, band, minimum, minimum_from, source in genlib.read_rows(DATA):
         maximum, up_to, step, band, minimum, minimum_from = (
             Decimal(v) for v in (maximum, up_to, step, band, minimum, minimum_from))
         if year != current:
             current = year
-            lines.extend("    // " + part for part in textwrap.wrap(f"{year}: {source}.", 100))
+            lines.extend(genlib.comment(f"{year}: {source}."))
         if (minimum_from - up_to) % band != 0:
             raise SystemExit(f"{year} status {status}: the bands do not end at {minimum_from}")
         lines.append(row(year, status, Decimal(0), up_to, maximum))
@@ -47,9 +43,8 @@ def block():
             lines.append(row(year, status, lower, lower + band, amount))
             lower += band
         lines.append(row(year, status, minimum_from, Decimal(0), minimum))
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, DATA, lines)
 
 
 if __name__ == "__main__":
-    sys.exit(perperiod.run(SCRIPT, block()))
+    sys.exit(genlib.run(SCRIPT, block()))

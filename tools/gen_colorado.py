@@ -17,13 +17,12 @@ deduction: pay periods 1, 52, 26, 24, 12, counts 0 to 10.
 Run from the repository root: tools/gen_colorado.py --write states/colorado.cpp
 (the file holds two generated blocks: cowh first, allow second).
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
 SCRIPT = "tools/gen_colorado.py"
@@ -34,27 +33,17 @@ ALLOWANCE_PERIODS = (1, 52, 26, 24, 12)
 COUNTS = range(0, 11)
 
 
-def read(path):
-    with open(path, newline="") as f:
-        return list(csv.reader(line for line in f if line.strip() and not line.startswith("#")))
-
-
-def comment(text):
-    return ["    // " + part for part in textwrap.wrap(text, 100)]
-
-
 def cowh_block():
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from {SCHEDULES}: do not edit by hand"]
+    lines = []
     current = None
-    rows = read(SCHEDULES)
     by_year = {}
-    for year, status, threshold, rate, exemption, source in rows:
+    for year, status, threshold, rate, exemption, source in genlib.read_rows(SCHEDULES):
         by_year.setdefault(int(year), []).append((int(status), Decimal(threshold), Decimal(rate),
                                                   Decimal(exemption), source))
     for year, schedules in by_year.items():
         if year != current:
             current = year
-            lines.extend(comment(f"{year}: {schedules[0][4]}."))
+            lines.extend(genlib.comment(f"{year}: {schedules[0][4]}."))
         for periods in SCHEDULE_PERIODS:
             p = Decimal(periods)
             for status, threshold, rate, exemption, _ in schedules:
@@ -66,58 +55,21 @@ def cowh_block():
                          "rate": rate}
                 lines.append(perperiod.cpp_row(year, status, periods, zero))
                 lines.append(perperiod.cpp_row(year, status, periods, taxed))
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, SCHEDULES, lines)
 
 
 def allow_block():
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from {ALLOWANCES}: do not edit by hand"]
-    for year, annual, cap, source in read(ALLOWANCES):
+    lines = []
+    for year, annual, cap, source in genlib.read_rows(ALLOWANCES):
         year, annual, cap = int(year), Decimal(annual), int(cap)
-        lines.extend(comment(f"{year}: {source}."))
+        lines.extend(genlib.comment(f"{year}: {source}."))
         for periods in ALLOWANCE_PERIODS:
             for n in COUNTS:
                 amount = perperiod.nearest_dollar(min(n, cap) * annual / Decimal(periods))
-                lines.append(f"    {{{{1, 1, {year}}}, {{12, 31, {year}}}, {periods}, {n}, "
-                             f"{perperiod.number(amount)}}},")
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
-
-
-def replace_blocks(text, blocks):
-    """Replaces the generated blocks of the file in order."""
-    out, rest = [], text
-    for block in blocks:
-        start = rest.find(perperiod.BEGIN)
-        end = rest.find(perperiod.END, start)
-        if start < 0 or end < 0:
-            raise SystemExit("fewer generated blocks in the file than expected")
-        end = rest.index("\n", end) + 1
-        out.append(rest[:start] + block)
-        rest = rest[end:]
-    return "".join(out) + rest
-
-
-def main():
-    blocks = [cowh_block(), allow_block()]
-    args = sys.argv[1:]
-    if not args:
-        sys.stdout.write("".join(blocks))
-        return 0
-    if len(args) != 2 or args[0] not in ("--write", "--check"):
-        raise SystemExit(f"usage: {SCRIPT} [--write FILE | --check FILE]")
-    with open(args[1]) as f:
-        text = f.read()
-    updated = replace_blocks(text, blocks)
-    if args[0] == "--check":
-        if updated != text:
-            sys.stderr.write(f"{args[1]}: generated rows differ from {SCRIPT}\n")
-            return 1
-        return 0
-    with open(args[1], "w") as f:
-        f.write(updated)
-    return 0
+                lines.append(f"    {{{genlib.year_dates(year)}, {periods}, {n}, {genlib.number(amount)}}},")
+    return genlib.block(SCRIPT, ALLOWANCES, lines)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(genlib.run_blocks(SCRIPT, [(genlib.BEGIN, genlib.END, cowh_block()),
+                                        (genlib.BEGIN, genlib.END, allow_block())]))

@@ -11,13 +11,12 @@ not found printed; they are derived from the annual rows by this rule:
 Frequencies: annual, then 52, 26, 24, 12, for each status in the data file.
 Run from the repository root: tools/gen_georgia.py --write states/georgia.cpp
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
 SCRIPT = "tools/gen_georgia.py"
@@ -28,11 +27,9 @@ COLUMNS = ("std", "personal", "dependent", "lower", "upper", "base", "rate")
 
 
 def read():
-    with open(DATA, newline="") as f:
-        records = list(csv.reader(line for line in f if line.strip() and not line.startswith("#")))
     schedules = {}
     sources = []
-    for fields in records:
+    for fields in genlib.read_rows(DATA):
         status, values, source = int(fields[0]), [Decimal(v) for v in fields[1:8]], fields[8]
         schedules.setdefault(status, []).append(dict(zip(COLUMNS, values)))
         if source not in sources:
@@ -46,21 +43,19 @@ def per_period(value, periods):
 
 def block():
     schedules, sources = read()
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from {DATA}: do not edit by hand"]
     note = f"{YEAR}: annual rows from {'; '.join(sources)}; other frequencies derived from them."
-    lines.extend("    // " + part for part in textwrap.wrap(note, 100))
-    n = perperiod.number
+    lines = genlib.comment(note)
+    n = genlib.number
     for status, rows in schedules.items():
         for periods in PERIODS:
             for r in rows:
                 v = {k: (r[k] if k == "rate" or (k == "upper" and r[k] == 0) else per_period(r[k], periods))
                      for k in COLUMNS}
-                lines.append(f"    {{{{1, 1, {YEAR}}}, {{12, 31, {YEAR}}}, {status}, {periods}, {n(v['std'])}, "
+                lines.append(f"    {{{genlib.year_dates(YEAR)}, {status}, {periods}, {n(v['std'])}, "
                              f"{n(v['personal'])}, {n(v['dependent'])}, {n(v['lower'])}, {n(v['upper'])}, "
                              f"{n(v['base'])}, {n(v['rate'])}}},")
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, DATA, lines)
 
 
 if __name__ == "__main__":
-    sys.exit(perperiod.run(SCRIPT, block()))
+    sys.exit(genlib.run(SCRIPT, block()))

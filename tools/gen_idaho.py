@@ -20,13 +20,12 @@ Usage, from the repository root:
   tools/gen_idaho.py --check FILE     exit 1 when the block in FILE differs
 Standard library only.
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
 SCRIPT = "tools/gen_idaho.py"
@@ -41,10 +40,8 @@ def parse_date(text):
 
 def read_rows(path):
     """Lines of the data file in order, as dicts."""
-    with open(path, newline="") as f:
-        lines = [line for line in f if line.strip() and not line.startswith("#")]
     out = []
-    for fields in csv.reader(lines):
+    for fields in genlib.read_rows(path):
         start, end, status, periods, allowance, threshold, rate, source = fields
         out.append({
             "start": parse_date(start), "end": parse_date(end), "status": int(status), "periods": int(periods),
@@ -56,8 +53,9 @@ def read_rows(path):
 
 def cpp_rows(line, periods, allowance, threshold):
     (sm, sd, sy), (em, ed, ey) = line["start"], line["end"]
-    dates = f"{{{{{sm}, {sd}, {sy}}}, {{{em}, {ed}, {ey}}}, {line['status']}, {periods}"
-    a, t, n = perperiod.number(allowance), perperiod.number(threshold), perperiod.number
+    dates = f"{{{genlib.cpp_date(sy, sm, sd)}, {genlib.cpp_date(ey, em, ed)}, {line['status']}, {periods}"
+    n = genlib.number
+    a, t = n(allowance), n(threshold)
     return [
         f"    {dates}, {a}, 0.0, {t}, 0.0, 0.0}},",
         f"    {dates}, {a}, {t}, 0.0, 0.0, {n(line['rate'])}}},",
@@ -67,14 +65,14 @@ def cpp_rows(line, periods, allowance, threshold):
 def generate():
     rows = read_rows(DATA)
     printed = {(r["start"], r["status"], r["periods"]): r for r in rows if r["periods"] != 1}
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from {DATA}: do not edit by hand"]
+    lines = []
     for annual in (r for r in rows if r["periods"] == 1):
         if annual["source"]:
             (sm, sd, sy), (em, ed, ey) = annual["start"], annual["end"]
             derived = not any(k[0] == annual["start"] for k in printed)
             note = f"{sm}/{sd}/{sy} to {em}/{ed}/{ey}: {annual['source']}"
             note += "; weekly to monthly amounts derived from the annual ones." if derived else "."
-            lines.extend("    // " + part for part in textwrap.wrap(note, 100))
+            lines.extend(genlib.comment(note))
         lines.extend(cpp_rows(annual, 1, annual["allowance"], annual["threshold"]))
         for p in FREQUENCIES:
             own = printed.get((annual["start"], annual["status"], p))
@@ -87,9 +85,8 @@ def generate():
                 d = Decimal(p)
                 lines.extend(cpp_rows(annual, p, perperiod.nearest_cent(annual["allowance"] / d),
                                       perperiod.nearest_dollar(annual["threshold"] / d)))
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, DATA, lines)
 
 
 if __name__ == "__main__":
-    sys.exit(perperiod.run(SCRIPT, generate()))
+    sys.exit(genlib.run(SCRIPT, generate()))

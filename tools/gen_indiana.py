@@ -16,9 +16,12 @@ Usage: gen_indiana.py [--write FILE | --check FILE] (run from the repository roo
 Standard library only.
 """
 
-import csv
+import os
 import sys
 from decimal import Decimal
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 
 SCRIPT = "tools/gen_indiana.py"
 DATA = "tools/data/indiana_counties.csv"
@@ -36,9 +39,7 @@ RANGES = (
 
 
 def read_counties(path):
-    with open(path, newline="") as f:
-        lines = [line for line in f if line.strip() and not line.startswith("#")]
-    rows = list(csv.DictReader(lines))
+    rows = genlib.read_records(path)
     if len(rows) != COUNTIES:
         raise SystemExit(f"{path}: {len(rows)} counties, expected {COUNTIES}")
     codes = [int(r["code"]) for r in rows]
@@ -59,59 +60,23 @@ def read_counties(path):
     return rows
 
 
-def number(text):
-    """A rate as the data file writes it, as a C++ double literal."""
-    value = format(Decimal(text).normalize(), "f")
-    return value if "." in value else value + ".0"
-
-
 def generate():
     rows = read_counties(DATA)
-    out = [f"{BEGIN} by {SCRIPT} from {DATA}: do not edit by hand",
-           "// The directory list: a placeholder, then the counties in alphabetical order.",
+    out = ["// The directory list: a placeholder, then the counties in alphabetical order.",
            "const LocalityNameRow inconame[] = {",
            '    {0, "None"},']
     out += [f'    {{{r["code"]}, "{r["county"]}"}},' for r in rows]
     out += ["    {txl5::kNameListEnd, \"\"},", "};", "",
             "// County rates by date range, newest first: code, resident rate, nonresident rate.",
-            "const IndianaCountyRow inco[] = {"]
+            "constexpr IndianaCountyRow inco[] = {"]
     for start, end, comment, resident, nonresident in RANGES:
         out.append(f"    // {comment}")
         for r in rows:
-            out.append(f"    {{{start}, {end}, {r['code']}, {number(r[resident])}, {number(r[nonresident])}}},")
-    out += ["    {},", "};", END]
-    return "\n".join(out) + "\n"
-
-
-def replace_block(text, block):
-    start = text.find(BEGIN)
-    end = text.find(END)
-    if start < 0 or end < start:
-        raise SystemExit("no generated block in the file")
-    end = text.index("\n", end) + 1
-    return text[:start] + block + text[end:]
-
-
-def main():
-    block = generate()
-    args = sys.argv[1:]
-    if not args:
-        sys.stdout.write(block)
-        return 0
-    if len(args) != 2 or args[0] not in ("--write", "--check"):
-        raise SystemExit(f"usage: {SCRIPT} [--write FILE | --check FILE]")
-    with open(args[1]) as f:
-        text = f.read()
-    updated = replace_block(text, block)
-    if args[0] == "--check":
-        if updated != text:
-            sys.stderr.write(f"{args[1]}: generated tables differ from {SCRIPT}\n")
-            return 1
-        return 0
-    with open(args[1], "w") as f:
-        f.write(updated)
-    return 0
+            out.append(f"    {{{start}, {end}, {r['code']}, {genlib.number(r[resident])}, "
+                       f"{genlib.number(r[nonresident])}}},")
+    out += ["    {},", "};"]
+    return genlib.block(SCRIPT, DATA, out, BEGIN, END)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(genlib.run(SCRIPT, generate(), BEGIN, END))

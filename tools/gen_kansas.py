@@ -15,13 +15,12 @@ same rule. Each date range holds the frequencies 52, 26, 24, 12, 4, 2 and 1 in
 that order, with statuses 0, 2 (the rows of 0) and 1 within each.
 Run from the repository root: tools/gen_kansas.py --write states/kansas.cpp
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
 SCRIPT = "tools/gen_kansas.py"
@@ -31,10 +30,8 @@ STATUS_ROWS = ((0, 0), (2, 0), (1, 1))  # (status written, status of the data ro
 
 
 def read():
-    with open(DATA, newline="") as f:
-        records = list(csv.reader(line for line in f if line.strip() and not line.startswith("#")))
     blocks = []
-    for start, end, status, exemption, lower, upper, base, rate, source in records:
+    for start, end, status, exemption, lower, upper, base, rate, source in genlib.read_rows(DATA):
         key = (start, end)
         if not blocks or blocks[-1][0] != key:
             blocks.append((key, source, {}))
@@ -59,23 +56,22 @@ def derive(rows, periods):
 
 def mdate(text):
     month, day, year = text.split("/")
-    return f"{{{month}, {day}, {year}}}"
+    return genlib.cpp_date(year, month, day)
 
 
 def block():
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from {DATA}: do not edit by hand"]
-    n = perperiod.number
+    lines = []
+    n = genlib.number
     for (start, end), source, schedules in read():
         note = f"{start} - {end}: annual rows from {source}; other frequencies by the rule above."
-        lines.extend("    // " + part for part in textwrap.wrap(note, 100))
+        lines.extend(genlib.comment(note))
         for periods in PERIODS:
             for status, data_status in STATUS_ROWS:
                 for r in derive(schedules[data_status], periods):
                     lines.append(f"    {{{mdate(start)}, {mdate(end)}, {status}, {periods}, {n(r['allowance'])}, "
                                  f"{n(r['lower'])}, {n(r['upper'])}, {n(r['base'])}, {n(r['rate'])}}},")
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, DATA, lines)
 
 
 if __name__ == "__main__":
-    sys.exit(perperiod.run(SCRIPT, block()))
+    sys.exit(genlib.run(SCRIPT, block()))

@@ -42,6 +42,10 @@ import sys
 from decimal import Decimal
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+import genlib  # noqa: E402
+
+SCRIPT = "tools/gen_kentucky.py"
 HEADER = ["start_date", "end_date", "code", "name", "lower", "upper", "rate_pct", "rate_pct_2", "source"]
 WAGE_BASE = "wage_base"
 
@@ -162,10 +166,7 @@ def check_table(file_name, rows, held):
 
 
 def amount_cpp(value):
-    if value == WAGE_BASE:
-        return "kWageBase"
-    text = format(value.normalize(), "f")
-    return text if "." in text else text + ".0"
+    return "kWageBase" if value == WAGE_BASE else genlib.number(value)
 
 
 def row_cpp(row):
@@ -212,29 +213,14 @@ def generate():
     return "".join(parts)
 
 
-def main(argv):
+def main():
     try:
         text = generate()
     except DataError as error:
         sys.stderr.write("gen_kentucky.py: {}\n".format(error))
         return 1
-    if len(argv) == 1:
-        sys.stdout.write(text)
-        return 0
-    if len(argv) == 3 and argv[1] in ("--write", "--check"):
-        if argv[1] == "--check":
-            with open(argv[2]) as f:
-                if f.read() != text:
-                    sys.stderr.write("{}: differs from tools/data/kentucky_*.csv; rerun "
-                                     "tools/gen_kentucky.py --write {}\n".format(argv[2], argv[2]))
-                    return 1
-            return 0
-        with open(argv[2], "w") as f:
-            f.write(text)
-        return 0
-    sys.stderr.write(__doc__)
-    return 2
+    return genlib.run_file(SCRIPT, text)
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(main())

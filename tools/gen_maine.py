@@ -13,13 +13,12 @@ every printed row follows:
     are keyed by 260 pay periods.
 Run from the repository root: tools/gen_maine.py --write states/maine.cpp
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
 SCRIPT = "tools/gen_maine.py"
@@ -29,9 +28,7 @@ PERIODS = (52, 26, 24, 12, 260)
 
 def read_annual(path):
     rows = []
-    with open(path, newline="") as f:
-        lines = [line for line in f if line.strip() and not line.startswith("#")]
-    for fields in csv.reader(lines):
+    for fields in genlib.read_rows(path):
         year, status, allowance, add_back, lower, upper, base, rate, source = fields
         rows.append({
             "year": int(year), "status": int(status), "allowance": Decimal(allowance),
@@ -42,22 +39,7 @@ def read_annual(path):
 
 
 def by_rule(rows, periods):
-    p = Decimal(periods)
-    out = []
-    for i, r in enumerate(rows):
-        lower = perperiod.nearest_cent(r["lower"] / p)
-        base = Decimal(0)
-        if i > 0:
-            prev = out[-1]
-            base = perperiod.nearest_cent(prev["base"] + prev["rate"] * (lower - prev["lower"]))
-        out.append({
-            "allowance": perperiod.nearest_cent(r["allowance"] / p),
-            "add_back": perperiod.nearest_cent(r["add_back"] / p),
-            "lower": lower,
-            "upper": Decimal(0) if r["upper"] == 0 else perperiod.nearest_cent(r["upper"] / p),
-            "base": base, "rate": r["rate"],
-        })
-    return out
+    return perperiod.derive_in_cents(rows, periods, ("allowance", "add_back"))
 
 
 # The rule checked against a printed schedule: the 2008 supplement, married
@@ -87,14 +69,14 @@ def check_rule():
 
 
 def cpp_row(year, status, periods, r):
-    n = perperiod.number
-    return (f"    {{{{1, 1, {year}}}, {{12, 31, {year}}}, {status}, {periods}, {n(r['allowance'])}, "
+    n = genlib.number
+    return (f"    {{{genlib.year_dates(year)}, {status}, {periods}, {n(r['allowance'])}, "
             f"{n(r['add_back'])}, {n(r['lower'])}, {n(r['upper'])}, {n(r['base'])}, {n(r['rate'])}}},")
 
 
 def generate():
     check_rule()
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from {ANNUAL}: do not edit by hand"]
+    lines = []
     current_year = None
     for year, status, source, sched in perperiod.schedules(read_annual(ANNUAL)):
         perperiod.check_annual(year, status, sched)
@@ -102,15 +84,14 @@ def generate():
             current_year = year
             note = (f"{year}: annual rows {source}; the other frequencies derived from them by the rule of the "
                     f"printed percentage-method schedules.")
-            lines.extend("    // " + part for part in textwrap.wrap(note, 100))
+            lines.extend(genlib.comment(note))
         for r in sched:
             lines.append(cpp_row(year, status, 1, r))
         for p in PERIODS:
             for r in by_rule(sched, p):
                 lines.append(cpp_row(year, status, p, r))
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, ANNUAL, lines)
 
 
 if __name__ == "__main__":
-    sys.exit(perperiod.run(SCRIPT, generate()))
+    sys.exit(genlib.run(SCRIPT, generate()))

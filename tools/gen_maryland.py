@@ -16,13 +16,15 @@ Before printing it checks that every state schedule starts at 0 and that its bas
 Standard library only.
 """
 
-import csv
 import os
 import sys
 from decimal import Decimal
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-DATA = os.path.join(HERE, "data", "maryland_mdwh.csv")
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
+
+SCRIPT = "tools/gen_maryland.py"
+DATA = "tools/data/maryland_mdwh.csv"
 
 BEGIN = ("// BEGIN GENERATED mdcnty tables by tools/gen_maryland.py from tools/data/maryland_mdwh.csv;"
          " do not edit by hand.")
@@ -57,10 +59,8 @@ CENT = Decimal("0.01")
 
 def read_schedules(path):
     """State rows in file order, grouped by (year, status)."""
-    with open(path, newline="") as f:
-        lines = [line for line in f if line.strip() and not line.startswith("#")]
     groups = []
-    for fields in csv.reader(lines):
+    for fields in genlib.read_rows(path):
         year, status = int(fields[0]), int(fields[1])
         amounts = [Decimal(x) for x in fields[2:11]]
         row = dict(zip(["min_wages", "std_pct", "std_min", "std_max", "exemption", "lower", "upper", "base", "rate"],
@@ -83,18 +83,13 @@ def check_schedule(rows):
             raise SystemExit(f"{year} status {status}: bracket at {row['lower']} does not follow")
 
 
-def number(x):
-    text = format(x.normalize(), "f")
-    return text if "." in text else text + ".0"
-
-
 def cpp_row(row, county_rate):
-    y = row["year"]
+    number = genlib.number
     cells = [number(Decimal(row["status"])), "1"] + [
         number(row[k]) for k in ("min_wages", "std_pct", "std_min", "std_max", "exemption", "lower", "upper")]
     cells.append(number(row["base"] + county_rate * row["lower"]))
     cells.append(number(row["rate"] + county_rate))
-    return f"    {{{{1, 1, {y}}}, {{12, 31, {y}}}, {', '.join(cells)}}},"
+    return f"    {{{genlib.year_dates(row['year'])}, {', '.join(cells)}}},"
 
 
 def generate():
@@ -104,7 +99,7 @@ def generate():
     out = [BEGIN]
     for hundredths, users in RATES.items():
         county_rate = Decimal(hundredths) / Decimal(10000)
-        out.append(f"// {number(county_rate * 100)} %: {users}.")
+        out.append(f"// {genlib.number(county_rate * 100)} %: {users}.")
         out.append(f"const MdwhRow mdcnty{hundredths}[] = {{")
         year = None
         for rows in groups:
@@ -119,34 +114,5 @@ def generate():
     return "\n".join(out) + "\n"
 
 
-def replace_block(text, block):
-    start = text.find(BEGIN)
-    end = text.find(END)
-    if start < 0 or end < start:
-        raise SystemExit("no generated block in the file")
-    end = text.index("\n", end) + 1
-    return text[:start] + block + text[end:]
-
-
-def main(argv):
-    block = generate()
-    if not argv:
-        sys.stdout.write(block)
-        return 0
-    if len(argv) != 2 or argv[0] not in ("--write", "--check"):
-        raise SystemExit("usage: gen_maryland.py [--write FILE | --check FILE]")
-    with open(argv[1]) as f:
-        text = f.read()
-    updated = replace_block(text, block)
-    if argv[0] == "--check":
-        if updated != text:
-            sys.stderr.write(f"{argv[1]}: generated tables differ from tools/gen_maryland.py\n")
-            return 1
-        return 0
-    with open(argv[1], "w") as f:
-        f.write(updated)
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1:]))
+    sys.exit(genlib.run(SCRIPT, generate(), BEGIN, END))

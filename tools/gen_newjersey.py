@@ -24,13 +24,12 @@ Usage, from the repository root:
   tools/gen_newjersey.py --check FILE     exit 1 when the block in FILE differs
 Standard library only.
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal, ROUND_HALF_UP
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
 SCRIPT = "tools/gen_newjersey.py"
@@ -43,18 +42,15 @@ FREQUENCY_NAMES = {52: "weekly", 26: "biweekly", 24: "semimonthly", 12: "monthly
                    2: "semiannual"}
 TABLE_LETTERS = "ABCDE"
 
-CENT = Decimal("0.01")
-DOLLAR = Decimal("1")
+CENT, DOLLAR = perperiod.CENT, perperiod.DOLLAR
 # How the printed tables round a per-period base: the step, by pay periods.
 BASE_STEP = {52: CENT, 26: DOLLAR, 24: DOLLAR, 12: DOLLAR, 4: CENT, 2: CENT}
 
 
 def read_published(path):
     """Printed schedules as {(status, pay_periods): [rows]}, rows in file order."""
-    with open(path, newline="") as f:
-        lines = [line for line in f if line.strip() and not line.startswith("#")]
     out = {}
-    for fields in csv.reader(lines):
+    for fields in genlib.read_rows(path):
         status, periods, allowance, lower, upper, base, rate = fields
         out.setdefault((int(status), int(periods)), []).append({
             "allowance": Decimal(allowance), "lower": Decimal(lower), "upper": Decimal(upper),
@@ -72,11 +68,6 @@ def check_printed(key, rows):
             raise SystemExit(f"{PUBLISHED_DATA}: schedule {key} has a gap before {row['lower']}")
 
 
-def same_rows(a, b):
-    keys = ("allowance", "lower", "upper", "base", "rate")
-    return len(a) == len(b) and all(x[k] == y[k] for x, y in zip(a, b) for k in keys)
-
-
 def derive(annual, periods):
     """Rows of a `periods` schedule made from the annual rows as the printed tables are."""
     p = Decimal(periods)
@@ -84,8 +75,8 @@ def derive(annual, periods):
     for r in annual:
         out.append({
             "allowance": perperiod.dime_down(r["allowance"] / p),
-            "lower": (r["lower"] / p).quantize(DOLLAR, rounding=ROUND_HALF_UP),
-            "upper": (r["upper"] / p).quantize(DOLLAR, rounding=ROUND_HALF_UP),
+            "lower": perperiod.nearest_dollar(r["lower"] / p),
+            "upper": perperiod.nearest_dollar(r["upper"] / p),
             "base": (r["base"] / p).quantize(BASE_STEP[periods], rounding=ROUND_HALF_UP),
             "rate": r["rate"],
         })
@@ -97,13 +88,13 @@ def generate():
     published = read_published(PUBLISHED_DATA)
     for key, rows in published.items():
         check_printed(key, rows)
-    lines = [f"{perperiod.BEGIN} by {SCRIPT}: do not edit by hand",
+    lines = [f"{genlib.BEGIN} by {SCRIPT}: do not edit by hand",
              f"    // from {ANNUAL_DATA} and {PUBLISHED_DATA}"]
     current_year = None
     for year, status, source, sched in perperiod.schedules(annual_rows):
         perperiod.check_annual(year, status, sched)
         printed_annual = published.get((status, 1))
-        if printed_annual is not None and not same_rows(printed_annual, sched):
+        if printed_annual is not None and not perperiod.same_rows(printed_annual, sched):
             raise SystemExit(f"{year} status {status}: annual rows differ from the printed ones")
         if year != current_year:
             current_year = year
@@ -111,7 +102,7 @@ def generate():
                     f"{PUBLICATION} (the same edition for 2024 to 2026), or, where no printed copy was "
                     f"found, derived from the annual rows by the printed tables' rounding (see "
                     f"{SCRIPT}).")
-            lines.extend("    // " + part for part in textwrap.wrap(note, 100))
+            lines.extend(genlib.comment(note))
         printed = [p for p in FREQUENCIES if (status, p) in published]
         derived = [p for p in FREQUENCIES if (status, p) not in published]
         parts = []
@@ -126,30 +117,9 @@ def generate():
             rows = published.get((status, p)) or derive(sched, p)
             for r in rows:
                 lines.append(perperiod.cpp_row(year, status, p, r))
-    lines.append(perperiod.END)
+    lines.append(genlib.END)
     return "\n".join(lines) + "\n"
 
 
-def main():
-    block = generate()
-    args = sys.argv[1:]
-    if not args:
-        sys.stdout.write(block)
-        return 0
-    if len(args) != 2 or args[0] not in ("--write", "--check"):
-        raise SystemExit(f"usage: {SCRIPT} [--write FILE | --check FILE]")
-    with open(args[1]) as f:
-        text = f.read()
-    updated = perperiod.replace_block(text, block)
-    if args[0] == "--check":
-        if updated != text:
-            sys.stderr.write(f"{args[1]}: generated rows differ from {SCRIPT}\n")
-            return 1
-        return 0
-    with open(args[1], "w") as f:
-        f.write(updated)
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(genlib.run(SCRIPT, generate()))

@@ -15,13 +15,12 @@ printed row departs from the rule or a printed annual row from the annual data
 file, so a transcription slip cannot pass unnoticed.
 Run from the repository root: tools/gen_newmexico.py --write states/newmexico.cpp
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
 SCRIPT = "tools/gen_newmexico.py"
@@ -35,10 +34,7 @@ def read_printed(path):
     """Printed rows by (year, status, pay periods), in file order; each row's
     upper bound is the next row's lower bound (0 for the last)."""
     tables = {}
-    with open(path, newline="") as f:
-        lines = [line for line in f if line.strip() and not line.startswith("#")]
-    for fields in csv.reader(lines):
-        year, periods, status, lower, base, rate = fields
+    for year, periods, status, lower, base, rate in genlib.read_rows(path):
         tables.setdefault((int(year), int(status), int(periods)), []).append({
             "allowance": Decimal(0), "lower": Decimal(lower), "base": Decimal(base), "rate": Decimal(rate),
         })
@@ -50,25 +46,13 @@ def read_printed(path):
 
 def by_rule(rows, periods):
     """A per-frequency schedule from the annual one by the rule of the printed tables."""
-    p = Decimal(periods)
-    return [{
-        "allowance": perperiod.nearest_cent(r["allowance"] / p),
-        "lower": perperiod.nearest_dollar(r["lower"] / p),
-        "upper": Decimal(0) if r["upper"] == 0 else perperiod.nearest_dollar(r["upper"] / p),
-        "base": perperiod.nearest_cent(r["base"] / p),
-        "rate": r["rate"],
-    } for r in rows]
-
-
-def same_rows(a, b):
-    keys = ("allowance", "lower", "upper", "base", "rate")
-    return len(a) == len(b) and all(x[k] == y[k] for x, y in zip(a, b) for k in keys)
+    return perperiod.derive(rows, periods, perperiod.nearest_dollar, perperiod.nearest_cent, perperiod.nearest_cent)
 
 
 def generate():
     annual = perperiod.read_annual(ANNUAL)
     printed = read_printed(PRINTED)
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from tools/data/newmexico_nmwh*.csv: do not edit by hand"]
+    lines = []
     current_year = None
     for year, status, source, sched in perperiod.schedules(annual):
         perperiod.check_annual(year, status, sched)
@@ -82,9 +66,9 @@ def generate():
                 note = (f"{year}: annual rows from {source}; other frequencies derived from them by the rule of "
                         f"the printed 2026 tables (bounds = annual bound / pay periods to the nearest dollar, "
                         f"bases = annual base / pay periods to the cent).")
-            lines.extend("    // " + part for part in textwrap.wrap(note, 100))
+            lines.extend(genlib.comment(note))
         annual_printed = printed.get((year, status, 1))
-        if annual_printed is not None and not same_rows(annual_printed, by_rule(sched, 1)):
+        if annual_printed is not None and not perperiod.same_rows(annual_printed, by_rule(sched, 1)):
             raise SystemExit(f"{PRINTED}: {year} status {status} annual table differs from {ANNUAL}")
         for r in sched:
             lines.append(perperiod.cpp_row(year, status, 1, r))
@@ -95,13 +79,12 @@ def generate():
                 if printed_year:
                     raise SystemExit(f"{PRINTED}: {year} status {status} has no table of {p} pay periods")
                 rows = derived
-            elif not same_rows(rows, derived):
+            elif not perperiod.same_rows(rows, derived):
                 raise SystemExit(f"{PRINTED}: {year} status {status} pay periods {p} departs from the rule")
             for r in rows:
                 lines.append(perperiod.cpp_row(year, status, p, r))
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, "tools/data/newmexico_nmwh*.csv", lines)
 
 
 if __name__ == "__main__":
-    sys.exit(perperiod.run(SCRIPT, generate()))
+    sys.exit(genlib.run(SCRIPT, generate()))

@@ -29,14 +29,18 @@ a mismatch stops it.
   python3 tools/gen_newyorkcity.py --check local/newyork.cpp    exit 1 if the source differs
 """
 
-import csv
 import os
 import sys
-from decimal import ROUND_HALF_UP, Decimal
+from decimal import Decimal
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-NYC_DATA = os.path.join(HERE, "data", "newyorkcity_annual.csv")
-YONKERS_DATA = os.path.join(HERE, "data", "yonkers_nonresident_annual.csv")
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
+from gen_newyork import period_deduction, read_annual  # noqa: E402
+from perperiod import round_to  # noqa: E402
+
+SCRIPT = "tools/gen_newyorkcity.py"
+NYC_DATA = "tools/data/newyorkcity_annual.csv"
+YONKERS_DATA = "tools/data/yonkers_nonresident_annual.csv"
 
 NYC_BEGIN = ("    // BEGIN GENERATED nycwh by tools/gen_newyorkcity.py from tools/data/newyorkcity_annual.csv;"
              " do not edit by hand.")
@@ -81,48 +85,13 @@ PRINTED_YONKERS_BANDS = {
 }
 
 
-def round_to(value, step):
-    """Rounds a Decimal to a multiple of step, halves up."""
-    return (value / step).quantize(Decimal(1), rounding=ROUND_HALF_UP) * step
-
-
-def read_csv(path):
-    with open(path, newline="") as f:
-        return list(csv.DictReader(line for line in f if not line.startswith("#")))
-
-
-def read_nyc(path):
-    return [{
-        "year": int(r["year"]),
-        "status": int(r["status"]),
-        "std_deduction": Decimal(r["std_deduction"]),
-        "allowance_amount": Decimal(r["allowance_amount"]),
-        "lower": Decimal(r["lower"]),
-        "upper": Decimal(r["upper"]),
-        "base": Decimal(r["base"]),
-        "rate": r["rate"],
-    } for r in read_csv(path)]
-
-
 def read_yonkers(path):
     return [{
         "year": int(r["year"]),
         "lower": Decimal(r["lower"]),
         "upper": Decimal(r["upper"]),
         "exclusion": Decimal(r["exclusion"]),
-    } for r in read_csv(path)]
-
-
-def period_deduction(annual, periods):
-    if periods == 52:
-        return round_to(annual / 52, Decimal("0.05"))
-    if periods == 26:
-        return 2 * round_to(annual / 52, Decimal("0.05"))
-    if periods == 12:
-        return round_to(annual / 12, Decimal("0.10"))
-    if periods == 24:
-        return round_to(annual / 12, Decimal("0.10")) / 2
-    raise ValueError(periods)
+    } for r in genlib.read_records(path)]
 
 
 def nyc_bound(annual, periods):
@@ -200,24 +169,20 @@ def check_published(nyc_rows, yonkers_rows):
 
 
 def number(value, places):
-    text = format(value.quantize(Decimal(1).scaleb(-places)).normalize(), "f")
-    return text if "." in text else text + ".0"
+    return genlib.number(value.quantize(Decimal(1).scaleb(-places)))
 
-
-def dates(year):
-    return "{{1, 1, {y}}}, {{12, 31, {y}}}".format(y=year)
 
 
 def nyc_cpp(row):
     return "    {{{}, {}, {}, {}, {}, {}, {}, {}, {}}},".format(
-        dates(row["year"]), row["status"], row["pay_periods"], number(row["std_deduction"], 2),
+        genlib.year_dates(row["year"]), row["status"], row["pay_periods"], number(row["std_deduction"], 2),
         number(row["allowance_amount"], 2), number(row["lower"], 2), number(row["upper"], 2),
         number(row["base"], 2), row["rate"])
 
 
 def yonkers_cpp(row):
     return "    {{{}, {}, {}, {}, {}}},".format(
-        dates(row["year"]), row["pay_periods"], number(row["lower"], 2), number(row["upper"], 2),
+        genlib.year_dates(row["year"]), row["pay_periods"], number(row["lower"], 2), number(row["upper"], 2),
         number(row["exclusion"], 2))
 
 
@@ -236,7 +201,7 @@ def block(begin, end, rows, to_cpp, sources, note):
 
 
 def generate():
-    nyc_rows = nyc_schedules(read_nyc(NYC_DATA))
+    nyc_rows = nyc_schedules(read_annual(NYC_DATA))
     yonkers_rows = yonkers_bands(read_yonkers(YONKERS_DATA))
     errors = check_published(nyc_rows, yonkers_rows)
     if errors:
@@ -248,36 +213,5 @@ def generate():
     return [(NYC_BEGIN, NYC_END, nyc), (YONKERS_BEGIN, YONKERS_END, yonkers)]
 
 
-def splice(source, begin, end, text):
-    start = source.index(begin)
-    stop = source.index(end, start) + len(end) + 1
-    return source[:start] + text + source[stop:]
-
-
-def main(argv):
-    blocks = generate()
-    if len(argv) == 1:
-        for _, _, text in blocks:
-            sys.stdout.write(text)
-        return 0
-    if len(argv) == 3 and argv[1] in ("--write", "--check"):
-        with open(argv[2]) as f:
-            source = f.read()
-        updated = source
-        for begin, end, text in blocks:
-            updated = splice(updated, begin, end, text)
-        if argv[1] == "--check":
-            if updated != source:
-                sys.stderr.write("{}: generated rows differ from tools/data/newyorkcity_annual.csv or "
-                                 "tools/data/yonkers_nonresident_annual.csv\n".format(argv[2]))
-                return 1
-            return 0
-        with open(argv[2], "w") as f:
-            f.write(updated)
-        return 0
-    sys.stderr.write(__doc__)
-    return 2
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(genlib.run_blocks(SCRIPT, generate()))

@@ -28,11 +28,12 @@ earned income only (its rate column is not read).
   tools/gen_ohio.py --write local/ohio_tables.cpp  replace the generated block in the source
   tools/gen_ohio.py --check local/ohio_tables.cpp  exit 1 when the block differs
 """
-import csv
 import os
 import re
 import sys
-from decimal import Decimal
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 
 SCRIPT = "tools/gen_ohio.py"
 MUNI_DATA = "tools/data/ohio_municipal_rates.csv"
@@ -41,15 +42,9 @@ DISTRICT_LIST = "tools/data/ohio_school_district_irns.csv"
 BEGIN = "// BEGIN GENERATED TABLES"
 END = "// END GENERATED TABLES"
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 YEARS = (2026, 2025, 2024)
 # Years whose school district list is the 2026 list carried back (no list of their own was found).
 CARRIED_SCHOOL_YEARS = (2025, 2024)
-
-
-def read_csv(path):
-    with open(os.path.join(ROOT, path), newline="") as f:
-        return list(csv.DictReader(line for line in f if not line.startswith("#")))
 
 
 def ymd(text):
@@ -57,22 +52,17 @@ def ymd(text):
 
 
 def cpp_date(d):
-    return f"{{{d[1]}, {d[2]}, {d[0]}}}"
+    return genlib.cpp_date(*d)
 
 
 def cpp_string(text):
     return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
 
 
-def number(x):
-    text = format(Decimal(x).normalize(), "f")
-    return text if "." in text else text + ".0"
-
-
 def municipal_rows(year):
     first, last = (year, 1, 1), (year, 12, 31)
     full, ended = [], []
-    for r in read_csv(MUNI_DATA):
+    for r in genlib.read_records(MUNI_DATA):
         start, end = ymd(r["start_date"]), ymd(r["end_date"])
         if start > last or end < first:
             continue
@@ -84,7 +74,7 @@ def municipal_rows(year):
 def school_districts():
     taxing = {}
     rows = []
-    for r in read_csv(SCHOOL_DATA):
+    for r in genlib.read_records(SCHOOL_DATA):
         if not r["irn"]:
             name = re.sub(r"\s*\(.*\)\s*$", "", r["district_name_with_levy_note"]).upper()
             rows.append((name, int(r["sd_number"]), r["rate_pct"], r["tax_base"]))
@@ -92,7 +82,7 @@ def school_districts():
         if r["irn"] in taxing:
             raise SystemExit(f"{SCHOOL_DATA}: IRN {r['irn']} given twice")
         taxing[r["irn"]] = r
-    for d in read_csv(DISTRICT_LIST):
+    for d in genlib.read_records(DISTRICT_LIST):
         t = taxing.pop(d["irn"], None)
         rate, base = (t["rate_pct"], t["tax_base"]) if t else ("0", "")
         rows.append((d["district_name"], int(d["irn"]), rate, base))
@@ -105,18 +95,17 @@ def school_districts():
 
 
 def generate():
-    lines = [f"{BEGIN} by {SCRIPT} from {MUNI_DATA}, {SCHOOL_DATA} and {DISTRICT_LIST}: do not edit by hand"]
-
-    lines.append("const OhioMunicipalRow ohmwhn[] = {")
+    lines = ["constexpr OhioMunicipalRow ohmwhn[] = {"]
     for year in YEARS:
         rows = municipal_rows(year)
         lines.append(f"    // {year}: Ohio municipal income tax rates in force in {year} (The Finder rate table).")
         for start, end, code, name, rate in rows:
-            lines.append(f"    {{{cpp_date(start)}, {cpp_date(end)}, {code}, {cpp_string(name)}, {number(rate)}}},")
+            lines.append(f"    {{{cpp_date(start)}, {cpp_date(end)}, {code}, {cpp_string(name)}, "
+                         f"{genlib.number(rate)}}},")
     lines += ["    {},", "};", ""]
 
     districts = school_districts()
-    lines.append("const OhioSchoolRow ohswhn[] = {")
+    lines.append("constexpr OhioSchoolRow ohswhn[] = {")
     for year in YEARS:
         if year in CARRIED_SCHOOL_YEARS:
             lines.append(f"    // {year}: the tax year 2026 list carried back (no {year} list found; unverified).")
@@ -124,11 +113,11 @@ def generate():
             lines.append(f"    // {year}: Ohio school district income tax rates, tax year {year} (SDIT_LIST).")
         rows = [("None", 0, "0", "")] + districts
         for name, code, rate, _base in rows:
-            lines.append(f"    {{{{1, 1, {year}}}, {{12, 31, {year}}}, {code}, {code}, {cpp_string(name)}, "
-                         f"{number(rate)}}},")
+            lines.append(f"    {{{genlib.year_dates(year)}, {code}, {code}, {cpp_string(name)}, "
+                         f"{genlib.number(rate)}}},")
     lines += ["    {},", "};", ""]
 
-    lines.append("const OhioSchoolRow oheiswhn[] = {")
+    lines.append("constexpr OhioSchoolRow oheiswhn[] = {")
     for year in YEARS:
         if year in CARRIED_SCHOOL_YEARS:
             lines.append(f"    // {year}: the earned-income districts of tax year 2026 carried back (unverified).")
@@ -136,43 +125,11 @@ def generate():
             lines.append(f"    // {year}: districts taxing earned income only, tax year {year} (SDIT_LIST).")
         for name, code, rate, base in districts:
             if base == "earned_income":
-                lines.append(f"    {{{{1, 1, {year}}}, {{12, 31, {year}}}, {code}, {code}, {cpp_string(name)}, "
-                             f"{number(rate)}}},")
+                lines.append(f"    {{{genlib.year_dates(year)}, {code}, {code}, {cpp_string(name)}, "
+                             f"{genlib.number(rate)}}},")
     lines += ["    {},", "};"]
-
-    lines.append(END)
-    return "\n".join(lines) + "\n"
-
-
-def replace_block(text, block):
-    start = text.find(BEGIN)
-    end = text.find(END)
-    if start < 0 or end < start:
-        raise SystemExit("no generated block in the file")
-    end = text.index("\n", end) + 1
-    return text[:start] + block + text[end:]
-
-
-def main():
-    block = generate()
-    args = sys.argv[1:]
-    if not args:
-        sys.stdout.write(block)
-        return 0
-    if len(args) != 2 or args[0] not in ("--write", "--check"):
-        raise SystemExit(f"usage: {SCRIPT} [--write FILE | --check FILE]")
-    with open(args[1]) as f:
-        text = f.read()
-    updated = replace_block(text, block)
-    if args[0] == "--check":
-        if updated != text:
-            sys.stderr.write(f"{args[1]}: generated tables differ from {SCRIPT}\n")
-            return 1
-        return 0
-    with open(args[1], "w") as f:
-        f.write(updated)
-    return 0
+    return genlib.block(SCRIPT, f"{MUNI_DATA}, {SCHOOL_DATA} and {DISTRICT_LIST}", lines, BEGIN, END)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(genlib.run(SCRIPT, generate(), BEGIN, END))

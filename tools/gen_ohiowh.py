@@ -18,16 +18,14 @@ compared with those 2026 tables; a mismatch stops the generator.
   tools/gen_ohiowh.py --write states/ohio.cpp    replace the generated block
   tools/gen_ohiowh.py --check states/ohio.cpp    exit 1 when the block differs
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DATA = "tools/data/ohio_ohwh.csv"
 SCRIPT = "tools/gen_ohiowh.py"
 FREQUENCIES = (52, 26, 24, 12)
@@ -49,10 +47,8 @@ PRINTED_2026 = [
 
 def read_ranges(path):
     """Annual rows grouped by date range, in file order: (start, end, source, rows)."""
-    with open(os.path.join(ROOT, path), newline="") as f:
-        lines = [line for line in f if line.strip() and not line.startswith("#")]
     ranges = []
-    for r in csv.DictReader(lines):
+    for r in genlib.read_records(path):
         start = tuple(int(x) for x in r["start"].split("-"))
         end = tuple(int(x) for x in r["end"].split("-"))
         row = {key: Decimal(r[key]) for key in ("exemption_amount", "lower", "upper", "base", "rate")}
@@ -63,27 +59,9 @@ def read_ranges(path):
     return ranges
 
 
-def derive(rows, periods):
-    p = Decimal(periods)
-    out = []
-    for i, r in enumerate(rows):
-        lower = perperiod.nearest_cent(r["lower"] / p)
-        if i == 0:
-            base = Decimal(0)
-        else:
-            prev = out[-1]
-            base = perperiod.nearest_cent(prev["base"] + prev["rate"] * (lower - prev["lower"]))
-        out.append({
-            "exemption_amount": perperiod.nearest_cent(r["exemption_amount"] / p), "lower": lower,
-            "upper": Decimal(0) if r["upper"] == 0 else perperiod.nearest_cent(r["upper"] / p),
-            "base": base, "rate": r["rate"],
-        })
-    return out
-
-
 def schedules(rows):
     """(pay periods, rows) of one date range in table order."""
-    return [(p, derive(rows, p)) for p in FREQUENCIES] + [(1, rows)]
+    return [(p, perperiod.derive_in_cents(rows, p, ("exemption_amount",))) for p in FREQUENCIES] + [(1, rows)]
 
 
 def check_printed(ranges):
@@ -99,26 +77,22 @@ def check_printed(ranges):
     raise SystemExit("no 2026 rows in the data file")
 
 
-def cpp_date(d):
-    return f"{{{d[1]}, {d[2]}, {d[0]}}}"
-
-
 def generate():
     ranges = read_ranges(DATA)
     check_printed(ranges)
-    n = perperiod.number
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from {DATA}: do not edit by hand"]
+    n = genlib.number
+    lines = []
     for start, end, source, rows in ranges:
         note = (f"{start[1]}/{start[2]}/{start[0]} - {end[1]}/{end[2]}/{end[0]}: annual rows from {source}; "
                 "other frequencies derived from them.")
-        lines.extend("    // " + part for part in textwrap.wrap(note, 100))
+        lines.extend(genlib.comment(note))
+        dates = f"{genlib.cpp_date(*start)}, {genlib.cpp_date(*end)}"
         for p, sched in schedules(rows):
             for r in sched:
-                lines.append(f"    {{{cpp_date(start)}, {cpp_date(end)}, 0, {p}, {n(r['exemption_amount'])}, "
+                lines.append(f"    {{{dates}, 0, {p}, {n(r['exemption_amount'])}, "
                              f"{n(r['lower'])}, {n(r['upper'])}, {n(r['base'])}, {n(r['rate'])}}},")
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, DATA, lines)
 
 
 if __name__ == "__main__":
-    sys.exit(perperiod.run(SCRIPT, generate()))
+    sys.exit(genlib.run(SCRIPT, generate()))

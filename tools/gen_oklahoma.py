@@ -15,10 +15,10 @@ Run from the repository root: tools/gen_oklahoma.py --write states/oklahoma.cpp
 """
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
 SCRIPT = "tools/gen_oklahoma.py"
@@ -34,14 +34,9 @@ PRINTED_2026_WEEKLY = {
 
 
 def by_rule(rows, divisor):
-    d = Decimal(divisor)
-    return [{
-        "allowance": perperiod.nearest_cent(r["allowance"] / d),
-        "lower": perperiod.nearest_dollar(r["lower"] / d),
-        "upper": Decimal(0) if r["upper"] == 0 else perperiod.nearest_dollar(r["upper"] / d),
-        "base": perperiod.nearest_cent(r["base"] / d),
-        "rate": r["rate"],
-    } for r in rows]
+    """A per-frequency schedule from the annual one: every amount / `divisor`,
+    bounds to the nearest dollar, bases and allowance to the cent."""
+    return perperiod.derive(rows, divisor, perperiod.nearest_dollar, perperiod.nearest_cent, perperiod.nearest_cent)
 
 
 def check_printed(year, status, rows):
@@ -55,7 +50,7 @@ def check_printed(year, status, rows):
 
 
 def generate():
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from {ANNUAL}: do not edit by hand"]
+    lines = []
     current_year = None
     for year, status, source, sched in perperiod.schedules(perperiod.read_annual(ANNUAL)):
         perperiod.check_annual(year, status, sched)
@@ -63,7 +58,7 @@ def generate():
             current_year = year
             note = (f"{year}: annual rows from {source}; the other frequencies derived from them by the rule "
                     f"of the printed tables (tools/gen_oklahoma.py).")
-            lines.extend("    // " + part for part in textwrap.wrap(note, 100))
+            lines.extend(genlib.comment(note))
         for r in sched:
             lines.append(perperiod.cpp_row(year, status, 1, r))
         for periods, divisor in PERIODS:
@@ -72,9 +67,8 @@ def generate():
                 check_printed(year, status, rows)
             for r in rows:
                 lines.append(perperiod.cpp_row(year, status, periods, r))
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, ANNUAL, lines)
 
 
 if __name__ == "__main__":
-    sys.exit(perperiod.run(SCRIPT, generate()))
+    sys.exit(genlib.run(SCRIPT, generate()))

@@ -32,15 +32,17 @@ Pittsburgh, Scranton) and that every directory name fits the caller's buffer; a 
   python3 tools/gen_pennsylvania.py --unverified                       list the unverified rows
 """
 
-import csv
 import os
 import sys
 from decimal import Decimal
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-REGISTER = os.path.join(HERE, "data", "pennsylvania_register_2026.csv")
-DATES = os.path.join(HERE, "data", "pennsylvania_effective_dates_2026.csv")
-CORRECTIONS = os.path.join(HERE, "data", "pennsylvania_carried_corrections.csv")
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
+
+SCRIPT = "tools/gen_pennsylvania.py"
+REGISTER = "tools/data/pennsylvania_register_2026.csv"
+DATES = "tools/data/pennsylvania_effective_dates_2026.csv"
+CORRECTIONS = "tools/data/pennsylvania_carried_corrections.csv"
 
 REGISTER_YEAR = 2026
 CARRIED_YEARS = [2025, 2024]
@@ -88,20 +90,10 @@ SOURCE_CARRIED = (
     "    // other row has been in force since 1 January {year}.")
 
 
-def read_csv(path):
-    with open(path, newline="") as f:
-        return list(csv.DictReader(f))
-
-
 def code(text):
     if len(text) != 6 or not text.isdigit():
         raise SystemExit("not a six-digit register id: {!r}".format(text))
     return int(text)
-
-
-def number(text):
-    value = format(Decimal(text).normalize(), "f")
-    return value if "." in value else value + ".0"
 
 
 def string(text):
@@ -111,8 +103,8 @@ def string(text):
 
 
 def read_register():
-    rows = read_csv(REGISTER)
-    dates = read_csv(DATES)
+    rows = genlib.read_records(REGISTER)
+    dates = genlib.read_records(DATES)
     if len(rows) != len(dates):
         raise SystemExit("register has {} rows, effective dates {}".format(len(rows), len(dates)))
     pairs = set()
@@ -175,7 +167,7 @@ def read_corrections(rows):
     """{(year, municipality id, school district id): {column: (value, source)}} for the carried years."""
     pairs = {(r["municipality_id"], r["school_district_id"]) for r in rows}
     corrections = {}
-    for c in read_csv(CORRECTIONS):
+    for c in genlib.read_records(CORRECTIONS):
         year, pair = int(c["tax_year"]), (c["municipality_id"], c["school_district_id"])
         if year not in CARRIED_YEARS or pair not in pairs or c["column"] not in RATE_COLUMNS:
             raise SystemExit("correction matches no carried rate: {}".format(c))
@@ -208,19 +200,31 @@ def with_note(line, row):
 def muni_line(row, year):
     return with_note("    {{{}, {}, {}, {}, {}, {}, {}}},".format(
         year, string(row["county"]), code(row["municipality_id"]), string(row["municipality"]),
-        number(row["muni_nonresident_eit_pct"]), number(row["muni_resident_eit_pct"]),
-        number(row["muni_lst"])), row)
+        genlib.number(row["muni_nonresident_eit_pct"]), genlib.number(row["muni_resident_eit_pct"]),
+        genlib.number(row["muni_lst"])), row)
 
 
 def school_line(row, year, seq):
     return with_note("    {{{}, {}, {}, {}, {}, {}, {}, {}}},".format(
         year, code(row["municipality_id"]), string(row["municipality"]), code(row["school_district_id"]),
-        string(row["school_district_name"]), number(row["sd_eit_pct"]), number(row["sd_lst"]), seq), row)
+        string(row["school_district_name"]), genlib.number(row["sd_eit_pct"]), genlib.number(row["sd_lst"]), seq), row)
 
 
 def source_comment(year):
     template = SOURCE_2026 if year == REGISTER_YEAR else SOURCE_CARRIED
     return template.format(year=year)
+
+
+INDEXES = """namespace txl5 {
+constexpr int64_t kPennsylvaniaSchoolEntries =
+    newest_year_entries(palocal_school_2009, &PennsylvaniaSchoolRow::district_code);
+constexpr int64_t kPennsylvaniaMuniEntries = newest_year_entries(palocal_muni_2005, &PennsylvaniaMuniRow::psd_code);
+const KeyedTable<PennsylvaniaMuniRow, PennsylvaniaMuniEnd> kPennsylvaniaMuniByCode =
+    keyed<palocal_muni_2005, &PennsylvaniaMuniRow::psd_code, PennsylvaniaMuniEnd>();
+const KeyedTable<PennsylvaniaSchoolRow, PennsylvaniaSchoolEnd> kPennsylvaniaSchoolBySeq =
+    keyed<palocal_school_2009, &PennsylvaniaSchoolRow::seq, PennsylvaniaSchoolEnd>();
+}  // namespace txl5
+"""
 
 
 def generate():
@@ -230,19 +234,19 @@ def generate():
         raise SystemExit("register rows differ from the quoted values:\n" + "\n".join(errors))
     corrections = read_corrections(rows)
     years = [REGISTER_YEAR] + CARRIED_YEARS
-    out = [HEADER.format(count=len(rows)), "const PennsylvaniaMuniRow palocal_muni_2005[] = {"]
+    out = [HEADER.format(count=len(rows)), "constexpr PennsylvaniaMuniRow palocal_muni_2005[] = {"]
     for year in years:
         out.append(source_comment(year))
         out.append('    {{{}, "None", 9999, "None", 0.0, 0.0, 0.0}},'.format(year))
         out.extend(muni_line(year_row(row, year, corrections, MUNI_COLUMNS), year) for row in rows)
-    out += ["    {},", "};", "", "const PennsylvaniaSchoolRow palocal_school_2009[] = {"]
+    out += ["    {},", "};", "", "constexpr PennsylvaniaSchoolRow palocal_school_2009[] = {"]
     ordered = school_order(rows)
     for year in years:
         out.append(source_comment(year))
         out.append('    {{{}, 999999, "None", 999999, "None", 0.0, 0.0, 0}},'.format(year))
         out.extend(school_line(year_row(row, year, corrections, SCHOOL_COLUMNS), year, seq)
                    for seq, row in enumerate(ordered, start=1))
-    out += ["    {},", "};", ""]
+    out += ["    {},", "};", "", INDEXES]
     return "\n".join(out)
 
 
@@ -260,28 +264,12 @@ def unverified():
     return "\n".join(lines) + "\n"
 
 
-def main(argv):
-    if len(argv) == 2 and argv[1] == "--unverified":
+def main():
+    if sys.argv[1:] == ["--unverified"]:
         sys.stdout.write(unverified())
         return 0
-    text = generate()
-    if len(argv) == 1:
-        sys.stdout.write(text)
-        return 0
-    if len(argv) == 3 and argv[1] in ("--write", "--check"):
-        if argv[1] == "--check":
-            with open(argv[2]) as f:
-                if f.read() != text:
-                    sys.stderr.write("{}: generated rows differ from tools/data/pennsylvania_register_2026.csv "
-                                     "or tools/data/pennsylvania_effective_dates_2026.csv\n".format(argv[2]))
-                    return 1
-            return 0
-        with open(argv[2], "w") as f:
-            f.write(text)
-        return 0
-    sys.stderr.write(__doc__)
-    return 2
+    return genlib.run_file(SCRIPT, generate())
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(main())

@@ -9,13 +9,12 @@ deduction, deduction cap and bounds = annual amount / pay periods, to the
 cent; bases = running total over those bounds, to the cent.
 Run from the repository root: tools/gen_southcarolina.py --write states/southcarolina.cpp
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
 SCRIPT = "tools/gen_southcarolina.py"
@@ -25,10 +24,8 @@ AMOUNTS = ("allowance", "zero", "std_max", "lower", "upper", "base", "rate")
 
 def read_years():
     """Rows grouped by year in file order: (year, periods, source, rows)."""
-    with open(DATA, newline="") as f:
-        lines = [line for line in f if line.strip() and not line.startswith("#")]
     years = []
-    for fields in csv.reader(lines):
+    for fields in genlib.read_rows(DATA):
         year, allowance, zero, std_max, lower, upper, base, rate, periods, source = fields
         row = dict(zip(AMOUNTS, map(Decimal, (allowance, zero, std_max, lower, upper, base, rate))))
         if not years or years[-1][0] != int(year):
@@ -55,24 +52,23 @@ def derive(rows, periods):
 
 
 def cpp_row(year, periods, r):
-    n = perperiod.number
-    return (f"    {{{{1, 1, {year}}}, {{12, 31, {year}}}, 0, {periods}, {n(r['allowance'])}, {n(r['zero'])}, "
+    n = genlib.number
+    return (f"    {{{genlib.year_dates(year)}, 0, {periods}, {n(r['allowance'])}, {n(r['zero'])}, "
             f"{n(r['std_max'])}, {n(r['lower'])}, {n(r['upper'])}, {n(r['base'])}, {n(r['rate'])}}},")
 
 
 def generate():
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from {DATA}: do not edit by hand"]
+    lines = []
     for year, periods, source, rows in read_years():
         perperiod.check_annual(year, 0, rows)
         note = f"{year}: annual rows from {source}"
         note += "; other frequencies derived from them." if periods else "."
-        lines.extend("    // " + part for part in textwrap.wrap(note, 100))
+        lines.extend(genlib.comment(note))
         for p in periods:
             lines.extend(cpp_row(year, p, r) for r in derive(rows, p))
         lines.extend(cpp_row(year, 1, r) for r in rows)
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, DATA, lines)
 
 
 if __name__ == "__main__":
-    sys.exit(perperiod.run(SCRIPT, generate()))
+    sys.exit(genlib.run(SCRIPT, generate()))

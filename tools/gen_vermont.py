@@ -16,13 +16,12 @@ monthly and quarterly ones) are derived by the same rule. The generator stops
 when a transcribed printed row departs from the rule.
 Run from the repository root: tools/gen_vermont.py --write states/vermont.cpp
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
 SCRIPT = "tools/gen_vermont.py"
@@ -50,29 +49,15 @@ def derive(rows, periods):
     return out
 
 
-def read_printed(path):
-    """Printed rows by (year, status, pay periods), in file order."""
-    tables = {}
-    with open(path, newline="") as f:
-        lines = [line for line in f if line.strip() and not line.startswith("#")]
-    for fields in csv.reader(lines):
-        year, periods, status, allowance, lower, base, rate = fields
-        tables.setdefault((int(year), int(status), int(periods)), []).append({
-            "allowance": Decimal(allowance), "lower": Decimal(lower), "base": Decimal(base), "rate": Decimal(rate),
-        })
-    return tables
-
-
 def check_printed(printed, derived, key):
-    keys = ("allowance", "lower", "base", "rate")
-    if len(printed) != len(derived) or any(a[k] != b[k] for a, b in zip(printed, derived) for k in keys):
+    if not perperiod.same_rows(printed, derived, ("allowance", "lower", "base", "rate")):
         raise SystemExit(f"{PRINTED}: {key} departs from the rule")
 
 
 def generate():
     annual = perperiod.read_annual(ANNUAL)
-    printed = read_printed(PRINTED)
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from tools/data/vermont_vtwh2*.csv: do not edit by hand"]
+    printed = perperiod.read_printed(PRINTED)
+    lines = []
     current_year = None
     for year, status, source, sched in perperiod.schedules(annual):
         perperiod.check_annual(year, status, sched)
@@ -81,7 +66,7 @@ def generate():
             note = f"{year}: annual rows from {source}; other frequencies derived from them by the rule of the printed tables"
             if any(key[0] == year for key in printed):
                 note += f" (the weekly, biweekly and semimonthly ones equal to the printed ones, {PRINTED})"
-            lines.extend("    // " + part for part in textwrap.wrap(note + ".", 100))
+            lines.extend(genlib.comment(note + "."))
         for r in sched:
             lines.append(perperiod.cpp_row(year, status, 1, r))
         for p in PERIODS:
@@ -92,9 +77,8 @@ def generate():
                 lines.append(perperiod.cpp_row(year, status, p, r))
     if printed:
         raise SystemExit(f"{PRINTED}: tables without annual rows: {sorted(printed)}")
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, "tools/data/vermont_vtwh2*.csv", lines)
 
 
 if __name__ == "__main__":
-    sys.exit(perperiod.run(SCRIPT, generate()))
+    sys.exit(genlib.run(SCRIPT, generate()))

@@ -18,13 +18,12 @@ Tables not found printed (2025, 2026, the 2024 key-0 ones) are derived by the
 same rule. The generator stops when a transcribed printed row departs from it.
 Run from the repository root: tools/gen_westvirginia.py --write states/westvirginia.cpp
 """
-import csv
 import os
 import sys
-import textwrap
 from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import genlib  # noqa: E402
 import perperiod  # noqa: E402
 
 SCRIPT = "tools/gen_westvirginia.py"
@@ -66,51 +65,35 @@ def derive(by_key, key, periods):
     return schedule(by_key[key], lowers, totals, periods)
 
 
-def read_printed(path):
-    """Printed rows by (year, status, pay periods), in file order."""
-    tables = {}
-    with open(path, newline="") as f:
-        lines = [line for line in f if line.strip() and not line.startswith("#")]
-    for fields in csv.reader(lines):
-        year, periods, status, allowance, lower, base, rate = fields
-        tables.setdefault((int(year), int(status), int(periods)), []).append({
-            "allowance": Decimal(allowance), "lower": Decimal(lower), "base": Decimal(base), "rate": Decimal(rate),
-        })
-    return tables
-
-
 def generate():
     annual = perperiod.read_annual(ANNUAL)
-    printed = read_printed(PRINTED)
+    printed = perperiod.read_printed(PRINTED)
     years = {}
     for year, status, source, sched in perperiod.schedules(annual):
         perperiod.check_annual(year, status, sched)
         years.setdefault(year, (source, {}))[1][status] = sched
-    lines = [f"{perperiod.BEGIN} by {SCRIPT} from tools/data/westvirginia_wvwh*.csv: do not edit by hand"]
+    lines = []
     for year, (source, by_key) in years.items():
         if sorted(by_key) != [ONE_EARNER, TWO_EARNERS]:
             raise SystemExit(f"{ANNUAL}: {year} needs the schedules {ONE_EARNER} and {TWO_EARNERS}")
         note = f"{year}: annual rows from {source}; other frequencies derived from them by the rule of the printed tables"
         if any(key[0] == year for key in printed):
             note += f" (the printed ones of key {TWO_EARNERS} equal to them, {PRINTED})"
-        lines.extend("    // " + part for part in textwrap.wrap(note + ".", 100))
+        lines.extend(genlib.comment(note + "."))
         for key in (ONE_EARNER, TWO_EARNERS):
             for r in by_key[key]:
                 lines.append(perperiod.cpp_row(year, key, 1, r))
             for p in PERIODS:
                 rows = derive(by_key, key, p)
                 table = printed.pop((year, key, p), None)
-                fields = ("allowance", "lower", "base", "rate")
-                if table is not None and (len(table) != len(rows) or
-                                          any(a[k] != b[k] for a, b in zip(table, rows) for k in fields)):
+                if table is not None and not perperiod.same_rows(table, rows, ("allowance", "lower", "base", "rate")):
                     raise SystemExit(f"{PRINTED}: {year} key {key} pay periods {p} departs from the rule")
                 for r in rows:
                     lines.append(perperiod.cpp_row(year, key, p, r))
     if printed:
         raise SystemExit(f"{PRINTED}: tables without annual rows: {sorted(printed)}")
-    lines.append(perperiod.END)
-    return "\n".join(lines) + "\n"
+    return genlib.block(SCRIPT, "tools/data/westvirginia_wvwh*.csv", lines)
 
 
 if __name__ == "__main__":
-    sys.exit(perperiod.run(SCRIPT, generate()))
+    sys.exit(genlib.run(SCRIPT, generate()))

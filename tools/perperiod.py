@@ -18,20 +18,13 @@ Derivation, for a schedule of P pay periods a year:
   * allowance: the annual allowance / P, rounded by the state's rule
     (`allowance_rule`).
 
-Usage of a generator:
-  gen_<state>.py                 print the generated rows
-  gen_<state>.py --write FILE    replace the generated block in FILE
-  gen_<state>.py --check FILE    exit 1 when the block in FILE differs
-Standard library only.
+The command line of a generator is genlib's (print, --write FILE, --check
+FILE). Standard library only.
 """
 
-import csv
-import sys
-import textwrap
 from decimal import Decimal, ROUND_DOWN, ROUND_HALF_UP
 
-BEGIN = "    // BEGIN GENERATED ROWS"
-END = "    // END GENERATED ROWS"
+import genlib
 
 CENT = Decimal("0.01")
 DIME = Decimal("0.1")
@@ -54,12 +47,15 @@ def dime_down(x):
     return x.quantize(DIME, rounding=ROUND_DOWN)
 
 
+def round_to(x, step):
+    """x rounded to a multiple of `step`, halves up."""
+    return (x / step).quantize(DOLLAR, rounding=ROUND_HALF_UP) * step
+
+
 def read_annual(path):
     """Annual rows in file order: dicts with Decimal amounts."""
     rows = []
-    with open(path, newline="") as f:
-        lines = [line for line in f if line.strip() and not line.startswith("#")]
-    for fields in csv.reader(lines):
+    for fields in genlib.read_rows(path):
         year, status, allowance, lower, upper, base, rate, source = fields
         rows.append({
             "year": int(year), "status": int(status), "allowance": Decimal(allowance),
@@ -116,66 +112,70 @@ def derive(rows, periods, bound_rule, allowance_rule, base_rule=None):
     return out
 
 
-def number(x):
-    """A Decimal as a C++ double literal."""
-    text = format(x.normalize(), "f")
-    return text if "." in text else text + ".0"
+def derive_in_cents(rows, periods, amounts, keep=()):
+    """Rows of a P-period schedule whose every amount is to the cent: the
+    bounds and the `amounts` columns (allowances, deductions) = annual / P; each
+    base = the previous row's (rounded) base plus its rate times the width
+    between the per-period floors, to the cent. The `keep` columns are copied."""
+    p = Decimal(periods)
+    out = []
+    for i, r in enumerate(rows):
+        lower = nearest_cent(r["lower"] / p)
+        base = Decimal(0)
+        if i > 0:
+            prev = out[-1]
+            base = nearest_cent(prev["base"] + prev["rate"] * (lower - prev["lower"]))
+        row = {k: r[k] for k in keep}
+        row.update({k: nearest_cent(r[k] / p) for k in amounts})
+        row.update({
+            "lower": lower, "upper": Decimal(0) if r["upper"] == 0 else nearest_cent(r["upper"] / p),
+            "base": base, "rate": r["rate"],
+        })
+        out.append(row)
+    return out
+
+
+def read_printed(path):
+    """Per-frequency rows as a state printed them, by (year, status, pay
+    periods), in file order; a line: year, pay periods, status, allowance,
+    lower, base, rate."""
+    tables = {}
+    for year, periods, status, allowance, lower, base, rate in genlib.read_rows(path):
+        tables.setdefault((int(year), int(status), int(periods)), []).append({
+            "allowance": Decimal(allowance), "lower": Decimal(lower), "base": Decimal(base), "rate": Decimal(rate),
+        })
+    return tables
+
+
+def same_rows(a, b, keys=("allowance", "lower", "upper", "base", "rate")):
+    """Whether two schedules have the same rows, compared on `keys`."""
+    return len(a) == len(b) and all(x[k] == y[k] for x, y in zip(a, b) for k in keys)
 
 
 def cpp_row(year, status, periods, r):
-    return (f"    {{{{1, 1, {year}}}, {{12, 31, {year}}}, {status}, {periods}, {number(r['allowance'])}, "
-            f"{number(r['lower'])}, {number(r['upper'])}, {number(r['base'])}, {number(r['rate'])}}},")
+    n = genlib.number
+    return (f"    {{{genlib.year_dates(year)}, {status}, {periods}, {n(r['allowance'])}, "
+            f"{n(r['lower'])}, {n(r['upper'])}, {n(r['base'])}, {n(r['rate'])}}},")
 
 
 def generate(script, data_path, periods, bound_rule, allowance_rule, base_rule=None):
     """The generated block; `periods` lists the derived frequencies, or gives them per status."""
     rows = read_annual(data_path)
-    lines = [f"{BEGIN} by {script} from {data_path}: do not edit by hand"]
+    lines = []
     current_year = None
     for year, status, source, sched in schedules(rows):
         check_annual(year, status, sched)
         if year != current_year:
             current_year = year
             note = f"{year}: annual rows from {source}; other frequencies derived from them."
-            lines.extend("    // " + part for part in textwrap.wrap(note, 100))
+            lines.extend(genlib.comment(note))
         for r in sched:
             lines.append(cpp_row(year, status, 1, r))
         for p in (periods(status) if callable(periods) else periods):
             for r in derive(sched, p, bound_rule, allowance_rule, base_rule):
                 lines.append(cpp_row(year, status, p, r))
-    lines.append(END)
-    return "\n".join(lines) + "\n"
-
-
-def replace_block(text, block):
-    start = text.find(BEGIN)
-    end = text.find(END)
-    if start < 0 or end < start:
-        raise SystemExit("no generated block in the file")
-    end = text.index("\n", end) + 1
-    return text[:start] + block + text[end:]
+    return genlib.block(script, data_path, lines)
 
 
 def main(script, data_path, periods, bound_rule, allowance_rule, base_rule=None):
-    return run(script, generate(script, data_path, periods, bound_rule, allowance_rule, base_rule))
-
-
-def run(script, block):
-    """The command line of a generator: print, write or check a finished block."""
-    args = sys.argv[1:]
-    if not args:
-        sys.stdout.write(block)
-        return 0
-    if len(args) != 2 or args[0] not in ("--write", "--check"):
-        raise SystemExit(f"usage: {script} [--write FILE | --check FILE]")
-    with open(args[1]) as f:
-        text = f.read()
-    updated = replace_block(text, block)
-    if args[0] == "--check":
-        if updated != text:
-            sys.stderr.write(f"{args[1]}: generated rows differ from {script}\n")
-            return 1
-        return 0
-    with open(args[1], "w") as f:
-        f.write(updated)
-    return 0
+    return genlib.run(script, generate(script, data_path, periods, bound_rule, allowance_rule, base_rule))

@@ -8,26 +8,15 @@
 
 #include "core/txl5.h"
 #include "tests/support/exports.h"
+#include "tests/support/paycheck.h"
 
 namespace {
 
 // Weekly single employee, 1 allowance, 1000.00 in 2026 (federal tax 88.00,
 // social security 62.00, Medicare 14.50), in a state with no income tax.
-struct Paycheck {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-    Paycheck(int64_t year = 2026, int64_t state_code = 51) {
-        fed.struc_version = 165;
-        fed.check_month = 6;
-        fed.check_day = 5;
-        fed.check_year = year;
-        fed.pay_periods = 52;
+struct Paycheck : txl5_test::PaycheckRecords {
+    Paycheck(int64_t year = 2026, int64_t state_code = 51) : PaycheckRecords(state_code, year) {
         fed.allowances = 1;
-        fed.gross_wages = fed.fica_wages = 1000.0;
-        state.struc_version = 145;
-        state.state_code = state_code;
-        state.state_pay_periods = 52;
-        state.state_wages = 1000.0;
     }
     double net() const {
         return fed.gross_wages + fed.supplemental_wages - fed.fed_tax - fed.supplemental_fed_tax - fed.fica_tax -

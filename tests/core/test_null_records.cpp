@@ -8,28 +8,14 @@
 #include <string>
 
 #include "core/txl5.h"
+#include "tests/support/paycheck.h"
 
 namespace {
 
-struct Records {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-    LOCAL_WITHHOLDING_STRUC local{};
-    Records() {
-        fed.struc_version = 165;
-        fed.check_month = 6;
-        fed.check_day = 5;
-        fed.check_year = 2026;
-        fed.pay_periods = 52;
-        fed.gross_wages = fed.fica_wages = 1000.0;
-        state.struc_version = 145;
-        state.state_code = 6;
-        state.state_pay_periods = 52;
-        state.state_wages = 1000.0;
+struct Records : txl5_test::PaycheckRecords {
+    Records() : PaycheckRecords(6) {
         local.struc_version = 240;
         local.locality_code = 2;
-        local.local_pay_periods = 52;
-        local.local_wages = 1000.0;
     }
 };
 

@@ -6,32 +6,13 @@
 #define TXL5_TESTS_LOCAL_LOCALITY_PAYCHECK_H
 
 #include "core/txl5.h"
+#include "tests/support/paycheck.h"
 
 namespace txl5_test {
 
-struct LocalityPaycheck {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-    LOCAL_WITHHOLDING_STRUC local{};
-
-    // A paycheck dated June 5 of `year` in the state, `pay_periods` a year,
-    // with `wages` as the federal, state and local wages of the period.
-    LocalityPaycheck(int64_t state_code, int64_t year, int64_t pay_periods, double wages) {
-        fed.struc_version = 165;
-        fed.check_month = 6;
-        fed.check_day = 5;
-        fed.check_year = year;
-        fed.pay_periods = pay_periods;
-        fed.gross_wages = fed.fica_wages = wages;
-        state.struc_version = 145;
-        state.state_code = state_code;
-        state.state_pay_periods = pay_periods;
-        state.state_wages = wages;
-        local.struc_version = 156;
-        local.local_pay_periods = pay_periods;
-        local.local_wages = wages;
-    }
-};
+// A paycheck dated June 5 of `year` in the state, `pay_periods` a year, with
+// `wages` as the federal, state and local wages of the period.
+using LocalityPaycheck = PaycheckRecords;
 
 using LocalEntryPoint = int64_t (*)(uint64_t, FEDERAL_WITHHOLDING_STRUC*, STATE_WITHHOLDING_STRUC*,
                                     LOCAL_WITHHOLDING_STRUC*);

@@ -3,9 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <limits>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +11,7 @@
 #include "core/txl5.h"
 #include "local/indiana.h"
 #include "tests/local/locality_paycheck.h"
+#include "tests/support/data_files.h"
 #include "tests/support/exports.h"
 
 namespace {
@@ -259,31 +258,18 @@ struct CountyLine {
 
 std::vector<CountyLine> read_data_file(const std::string& path) {
     std::vector<CountyLine> lines;
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#' || line.rfind("code,", 0) == 0) continue;
-        std::stringstream fields(line);
-        std::string field;
+    for (const std::vector<std::string>& fields : txl5_test::csv_rows(path)) {
         CountyLine county;
-        std::getline(fields, field, ',');
-        county.code = std::atoll(field.c_str());
-        std::getline(fields, county.name, ',');
-        for (double& rate : county.rates) {
-            std::getline(fields, field, ',');
-            rate = std::strtod(field.c_str(), nullptr);
-        }
+        county.code = std::atoll(fields.at(0).c_str());
+        county.name = fields.at(1);
+        for (size_t k = 0; k < 5; ++k) county.rates[k] = std::strtod(fields.at(2 + k).c_str(), nullptr);
         lines.push_back(county);
     }
     return lines;
 }
 
 TEST(IndianaCounty, TablesMatchTheirDataFile) {
-    std::string root = __FILE__;
-    const size_t cut = root.rfind("/tests/local/");
-    if (cut == std::string::npos) GTEST_SKIP() << "source tree not found from " << root;
-    root.resize(cut);
-    const std::vector<CountyLine> counties = read_data_file(root + "/tools/data/indiana_counties.csv");
+    const std::vector<CountyLine> counties = read_data_file(txl5_test::data_file("indiana_counties.csv"));
     ASSERT_EQ(counties.size(), 92u);
     const int64_t blocks = 4;  // 2026, 2025, 1 October and 1 January 2024
     ASSERT_EQ(txl5::table_row_count(inco, [](const IndianaCountyRow& r) { return r.county_code == 0; }),

@@ -2,11 +2,9 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,8 +12,8 @@
 #include "core/txl5.h"
 #include "local/kentucky.h"
 #include "tests/local/locality_paycheck.h"
+#include "tests/support/data_files.h"
 #include "tests/support/exports.h"
-#include "tests/support/source_root.h"
 
 namespace {
 
@@ -189,24 +187,6 @@ TEST(KentuckyLocal, ScheduleArithmetic) {
 
 // ---- The data files ---------------------------------------------------------------
 
-std::string source_root() { return txl5_test::source_root(); }
-
-std::vector<std::vector<std::string>> read_csv(const std::string& path) {
-    std::vector<std::vector<std::string>> rows;
-    std::ifstream in(path);
-    std::string line;
-    std::getline(in, line);  // header
-    while (std::getline(in, line)) {
-        std::vector<std::string> fields;
-        std::stringstream stream(line);
-        std::string field;
-        while (std::getline(stream, field, ',')) fields.push_back(field);
-        if (!line.empty() && line.back() == ',') fields.push_back("");
-        rows.push_back(fields);
-    }
-    return rows;
-}
-
 double amount_of(const std::string& text) {
     return text == "wage_base" ? txl5::kKentuckyWageBase : std::stod(text);
 }
@@ -214,9 +194,7 @@ double amount_of(const std::string& text) {
 // Every row of a data file is the compiled row at the same place: dates, code,
 // name, bounds and rates; and the tables hold nothing more.
 void expect_matches_data(const KY_LOCAL_STRUCT* table, const std::string& file) {
-    const std::string root = source_root();
-    if (root.empty()) GTEST_SKIP() << "source tree not found";
-    const auto rows = read_csv(root + "/tools/data/" + file);
+    const auto rows = txl5_test::csv_rows(txl5_test::data_file(file));
     ASSERT_FALSE(rows.empty()) << file;
     const int64_t count = txl5::table_row_count(table, [](const KY_LOCAL_STRUCT& r) { return r.ky_code == 0; });
     ASSERT_EQ(count, static_cast<int64_t>(rows.size())) << file;
@@ -272,18 +250,7 @@ TEST(KentuckyLocal, RowsAndLocalitiesPerYear) {
 }
 
 TEST(KentuckyLocal, GeneratedTablesAreCurrent) {
-    const std::string root = source_root();
-    if (root.empty()) GTEST_SKIP() << "source tree not found";
-    const std::string command =
-        "python3 '" + root + "/tools/gen_kentucky.py' --check '" + root + "/local/kentucky_tables.cpp' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    const int status = pclose(pipe);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 127) GTEST_SKIP() << "python3 not available";
-    EXPECT_EQ(status, 0) << output;
+    txl5_test::expect_generated_source_current("gen_kentucky.py", "local/kentucky_tables.cpp");
 }
 
 // ---- The directory lists --------------------------------------------------------

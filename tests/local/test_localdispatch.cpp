@@ -6,30 +6,16 @@
 
 #include "core/txl5.h"
 #include "tests/support/exports.h"
+#include "tests/support/paycheck.h"
 
 namespace {
 
 // Weekly single employee, 1 allowance, 1000.00 in 2026, in a state with no
 // income tax (Texas), with a caller-configured local tax.
-struct LocalPaycheck {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-    LOCAL_WITHHOLDING_STRUC local{};
-    explicit LocalPaycheck(int64_t state_code = 51) {
-        fed.struc_version = 165;
-        fed.check_month = 6;
-        fed.check_day = 5;
-        fed.check_year = 2026;
-        fed.pay_periods = 52;
+struct LocalPaycheck : txl5_test::PaycheckRecords {
+    explicit LocalPaycheck(int64_t state_code = 51) : PaycheckRecords(state_code) {
         fed.allowances = 1;
-        fed.gross_wages = fed.fica_wages = 1000.0;
-        state.struc_version = 145;
-        state.state_code = state_code;
-        state.state_pay_periods = 52;
-        state.state_wages = 1000.0;
         local.struc_version = 240;
-        local.local_pay_periods = 52;
-        local.local_wages = 1000.0;
         local.local_tax = 3.33;  // what an earlier paycheck left
     }
     double net() const {

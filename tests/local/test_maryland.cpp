@@ -10,6 +10,7 @@
 #include "states/maryland.h"
 #include "tests/support/brackets.h"
 #include "tests/support/exports.h"
+#include "tests/support/paycheck.h"
 
 namespace {
 
@@ -18,30 +19,15 @@ constexpr int64_t kHoward = 2, kAnneArundel = 4, kFrederick = 8, kWorcester = 24
 
 // One paycheck with the same wages, pay frequency, status and exemptions on
 // the federal, state and local records.
-struct CountyPaycheck {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-    LOCAL_WITHHOLDING_STRUC local{};
+struct CountyPaycheck : txl5_test::PaycheckRecords {
     CountyPaycheck(int64_t year, int64_t county, int64_t status, int64_t pay_periods, int64_t exemptions,
-                   double wages) {
-        fed.struc_version = 165;
-        fed.check_month = 6;
-        fed.check_day = 5;
-        fed.check_year = year;
-        fed.pay_periods = pay_periods;
-        fed.gross_wages = fed.fica_wages = wages;
-        state.struc_version = 145;
-        state.state_code = kMaryland;
+                   double wages)
+        : PaycheckRecords(kMaryland, year, pay_periods, wages) {
         state.state_filing_status = status;
         state.state_allowances = exemptions;
-        state.state_pay_periods = pay_periods;
-        state.state_wages = wages;
         state.state_supp_aggregate = -1;
-        local.struc_version = 156;
         local.locality_code = county;
         local.local_allowances = exemptions;
-        local.local_pay_periods = pay_periods;
-        local.local_wages = wages;
     }
     int64_t run() { return TXL5_Calc_Local(1, &fed, &state, &local); }
 };

@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 
 #include "core/txl5.h"
 #include "local/newyork.h"
 #include "tests/support/brackets.h"
+#include "tests/support/data_files.h"
 #include "tests/support/exports.h"
-#include "tests/support/source_root.h"
+#include "tests/support/paycheck.h"
 
 namespace {
 
@@ -23,27 +21,13 @@ constexpr int64_t kLocalityFailed = 16;  // entry-point result bit
 // A New York paycheck dated June 5, 2026: federal (2019 W-4, single, one
 // allowance), state (single, one allowance) and local records, `periods` a
 // year, `wages` as the federal, state and local wages of the period.
-struct NyPaycheck {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-    LOCAL_WITHHOLDING_STRUC local{};
-    NyPaycheck(int64_t locality, int64_t periods, double wages, int64_t year = 2026, int64_t month = 6) {
-        fed.struc_version = 165;
+struct NyPaycheck : txl5_test::PaycheckRecords {
+    NyPaycheck(int64_t locality, int64_t periods, double wages, int64_t year = 2026, int64_t month = 6)
+        : PaycheckRecords(kNewYork, year, periods, wages) {
         fed.check_month = month;
-        fed.check_day = 5;
-        fed.check_year = year;
-        fed.pay_periods = periods;
         fed.allowances = 1;
-        fed.gross_wages = fed.fica_wages = wages;
-        state.struc_version = 145;
-        state.state_code = kNewYork;
-        state.state_pay_periods = periods;
         state.state_allowances = 1;
-        state.state_wages = wages;
-        local.struc_version = 156;
         local.locality_code = locality;
-        local.local_pay_periods = periods;
-        local.local_wages = wages;
     }
 };
 
@@ -355,17 +339,7 @@ TEST(NewYorkLocal, NonFiniteInputsWriteNoNonFiniteAmount) {
 // refuses rows that differ from the 2026 weekly brackets and per-period
 // deductions quoted for the city or from the printed Yonkers nonresident bands.
 TEST(NewYorkLocal, GeneratedBlocksAreCurrent) {
-    const std::string root = txl5_test::source_root();
-    const std::string command =
-        "python3 '" + root + "/tools/gen_newyorkcity.py' --check '" + root + "/local/newyork.cpp' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    const int status = pclose(pipe);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 127) GTEST_SKIP() << "python3 not available";
-    EXPECT_EQ(status, 0) << output;
+    txl5_test::expect_generated_source_current("gen_newyorkcity.py", "local/newyork.cpp");
 }
 
 TEST(NewYorkLocal, ExportedNames) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <map>
 #include <string>
@@ -11,8 +10,8 @@
 #include "core/txl5.h"
 #include "local/ohio.h"
 #include "tests/local/locality_paycheck.h"
+#include "tests/support/data_files.h"
 #include "tests/support/exports.h"
-#include "tests/support/source_root.h"
 
 namespace {
 
@@ -147,37 +146,6 @@ TEST(OhioLocal, AmountsThatAreNotFiniteStoreZeroAndFail) {
 
 // ---- The compiled tables against their data files -------------------------------
 
-std::string source_root() { return txl5_test::source_root(); }
-
-// The data rows of a CSV file: notes (#) and the header skipped; fields split
-// at commas outside double quotes.
-std::vector<std::vector<std::string>> data_rows(const std::string& path) {
-    std::ifstream in(path);
-    std::vector<std::vector<std::string>> rows;
-    std::string line;
-    bool header = true;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        if (header) {
-            header = false;
-            continue;
-        }
-        std::vector<std::string> fields(1);
-        bool quoted = false;
-        for (char ch : line) {
-            if (ch == '"') {
-                quoted = !quoted;
-            } else if (ch == ',' && !quoted) {
-                fields.emplace_back();
-            } else {
-                fields.back() += ch;
-            }
-        }
-        rows.push_back(fields);
-    }
-    return rows;
-}
-
 template <class Row>
 int64_t rows_of_year(const Row* table, int64_t year) {
     int64_t n = 0;
@@ -186,7 +154,7 @@ int64_t rows_of_year(const Row* table, int64_t year) {
 }
 
 TEST(OhioLocal, MunicipalTableMatchesItsDataFile) {
-    const auto rows = data_rows(source_root() + "/tools/data/ohio_municipal_rates.csv");
+    const auto rows = txl5_test::csv_rows(txl5_test::data_file("ohio_municipal_rates.csv"));
     ASSERT_EQ(rows.size(), 1083u) << "data file not found or changed";
     for (int64_t year : {2024, 2025, 2026}) {
         const int64_t first = year * 10000 + 101, last = year * 10000 + 1231;
@@ -211,11 +179,11 @@ TEST(OhioLocal, MunicipalTableMatchesItsDataFile) {
 
 TEST(OhioLocal, SchoolTablesMatchTheirDataFiles) {
     // Every district of the state (table SD-1), keyed by IRN.
-    const auto districts = data_rows(source_root() + "/tools/data/ohio_school_district_irns.csv");
+    const auto districts = txl5_test::csv_rows(txl5_test::data_file("ohio_school_district_irns.csv"));
     ASSERT_EQ(districts.size(), 611u) << "data file not found or changed";
     // The taxing districts (SDIT_LIST), each with its IRN.
     std::map<int64_t, std::vector<std::string>> taxing;
-    for (const auto& r : data_rows(source_root() + "/tools/data/ohio_school_districts.csv")) {
+    for (const auto& r : txl5_test::csv_rows(txl5_test::data_file("ohio_school_districts.csv"))) {
         ASSERT_FALSE(r[1].empty()) << r[3];
         taxing[std::stoll(r[1])] = r;
     }

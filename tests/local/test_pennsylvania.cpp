@@ -2,10 +2,8 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <map>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,8 +12,8 @@
 #include "core/txl5.h"
 #include "local/pennsylvania.h"
 #include "tests/local/locality_paycheck.h"
+#include "tests/support/data_files.h"
 #include "tests/support/exports.h"
-#include "tests/support/source_root.h"
 
 namespace {
 
@@ -258,37 +256,15 @@ TEST(PennsylvaniaLocalDirectory, Entries) {
 
 // ---- The compiled register against its data file ------------------------------
 
-std::string source_root() { return txl5_test::source_root(); }
-
-std::vector<std::map<std::string, std::string>> read_register() {
-    std::vector<std::map<std::string, std::string>> rows;
-    std::ifstream file(source_root() + "/tools/data/pennsylvania_register_2026.csv");
-    std::string line;
-    std::vector<std::string> header;
-    while (std::getline(file, line)) {
-        std::vector<std::string> fields;
-        std::stringstream fields_in(line);
-        std::string field;
-        while (std::getline(fields_in, field, ',')) fields.push_back(field);
-        if (header.empty()) {
-            header = fields;
-            continue;
-        }
-        std::map<std::string, std::string> row;
-        for (size_t i = 0; i < header.size() && i < fields.size(); ++i) row[header[i]] = fields[i];
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 bool muni_end(const PennsylvaniaMuniRow& row) { return row.psd_code == 0; }
 bool school_end(const PennsylvaniaSchoolRow& row) { return row.district_code == 0; }
 
 // Every register row is a municipal row of each year (its order kept) and a
 // school row of each year; the placeholders head each year's block.
 TEST(PennsylvaniaLocalTables, MatchTheRegisterFile) {
-    const auto register_rows = read_register();
-    if (register_rows.empty()) GTEST_FAIL() << "register file not found under " << source_root();
+    const std::string path = txl5_test::data_file("pennsylvania_register_2026.csv");
+    const auto register_rows = txl5_test::csv_records(path);
+    if (register_rows.empty()) GTEST_FAIL() << "register file not found: " << path;
     ASSERT_EQ(register_rows.size(), 2627u);
     const int64_t block = static_cast<int64_t>(register_rows.size()) + 1;  // with the placeholder
     ASSERT_EQ(txl5::table_row_count(palocal_muni_2005, muni_end), 3 * block);

@@ -14,26 +14,19 @@
 #include "core/statecalc.h"
 #include "core/txl5.h"
 #include "tests/support/brackets.h"
+#include "tests/support/paycheck.h"
 
 namespace txl5_test {
 
 // The records of one paycheck: a weekly federal record (layout 165, 1000.00
 // of wages; the state calculations here read only its check date, and North
 // Dakota before 2002 its federal tax) and a state record of layout 145.
-struct StatePaycheck {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-
+struct StatePaycheck : PaycheckRecords {
     StatePaycheck(int64_t state_code, int64_t year, int64_t status, int64_t pay_periods, int64_t allowances,
-                  double wages, int64_t month = 6, int64_t day = 15) {
-        fed.struc_version = 165;
+                  double wages, int64_t month = 6, int64_t day = 15)
+        : PaycheckRecords(state_code, year) {
         fed.check_month = month;
         fed.check_day = day;
-        fed.check_year = year;
-        fed.pay_periods = 52;
-        fed.gross_wages = fed.fica_wages = 1000.0;
-        state.struc_version = 145;
-        state.state_code = state_code;
         state.state_filing_status = status;
         state.state_pay_periods = pay_periods;
         state.state_allowances = allowances;

@@ -1,48 +1,35 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 #include <limits>
 #include <string>
 
-#include <sys/wait.h>
-
 #include "core/tables.h"
 #include "core/txl5.h"
 #include "states/california.h"
 #include "tests/support/brackets.h"
+#include "tests/support/data_files.h"
 #include "tests/support/exports.h"
-#include "tests/support/source_root.h"
+#include "tests/support/paycheck.h"
 
 namespace {
 
 constexpr int64_t kCalifornia = 6;
 
-struct Records {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-};
+using Records = txl5_test::PaycheckRecords;
 
 // A California paycheck dated June 15 of `year`; the federal record always has
 // a valid frequency so that only the state part sees the state's pay periods.
 Records paycheck(int64_t year, int64_t pay_periods, int64_t status, int64_t allowances,
                  int64_t deduction_allowances, double wages) {
-    Records r;
-    r.fed.struc_version = 165;
-    r.fed.check_month = 6;
+    Records r(kCalifornia, year, pay_periods >= 1 ? pay_periods : 52, wages);
     r.fed.check_day = 15;
-    r.fed.check_year = year;
-    r.fed.pay_periods = pay_periods >= 1 ? pay_periods : 52;
-    r.fed.gross_wages = r.fed.fica_wages = wages;
-    r.state.struc_version = 145;
-    r.state.state_code = kCalifornia;
     r.state.state_filing_status = status;
     r.state.state_allowances = allowances;
     r.state.state_additional_allowances = deduction_allowances;
     r.state.state_pay_periods = pay_periods;
-    r.state.state_wages = wages;
     return r;
 }
 
@@ -398,17 +385,7 @@ TEST(CaliforniaTables, DerivedRowsMatchThePublished2026Rows) {
 // The generated block of states/california.cpp is what the generator makes
 // of its data files (so nobody edits generated rows by hand).
 TEST(CaliforniaTables, GeneratedBlockIsCurrent) {
-    const std::string root = txl5_test::source_root();
-    const std::string command = "python3 '" + root + "/tools/gen_california.py' --check '" + root +
-                                "/states/california.cpp' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    const int status = pclose(pipe);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 127) GTEST_SKIP() << "python3 not available";
-    EXPECT_EQ(status, 0) << output;
+    txl5_test::expect_generated_source_current("gen_california.py", "states/california.cpp");
 }
 
 // Every schedule adds up to the cent over its bounds (each base is the running

@@ -8,6 +8,7 @@
 #include "core/txl5.h"
 #include "states/newyork.h"
 #include "states/newyork_calc.h"
+#include "tests/states/bracket_state_support.h"
 #include "tests/support/brackets.h"
 #include "tests/support/exports.h"
 
@@ -15,26 +16,11 @@ namespace {
 
 constexpr int64_t kNewYork = 37;
 
-struct Records {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-};
+using Records = txl5_test::StatePaycheck;
 
-// A New York paycheck on 15 June of the year; federal wages as the state's.
+// A New York paycheck on 15 June of the year.
 Records paycheck(int64_t year, int64_t filing_status, int64_t pay_periods, int64_t allowances, double wages) {
-    Records r;
-    r.fed.struc_version = 165;
-    r.fed.check_month = 6;
-    r.fed.check_day = 15;
-    r.fed.check_year = year;
-    r.fed.pay_periods = 52;
-    r.fed.gross_wages = r.fed.fica_wages = 1000.0;
-    r.state.struc_version = 145;
-    r.state.state_code = kNewYork;
-    r.state.state_filing_status = filing_status;
-    r.state.state_pay_periods = pay_periods;
-    r.state.state_allowances = allowances;
-    r.state.state_wages = wages;
+    Records r(kNewYork, year, filing_status, pay_periods, allowances, wages);
     r.state.state_supp_aggregate = 2;  // no supplemental tax unless a test asks for it
     return r;
 }

@@ -7,6 +7,7 @@
 #include "core/txl5.h"
 #include "states/northernmi.h"
 #include "tests/support/exports.h"
+#include "tests/support/paycheck.h"
 
 namespace {
 
@@ -15,19 +16,11 @@ constexpr int64_t kNorthernMarianaIslands = 40;
 // The federal part is the weekly worked example (single, one allowance, 1000.00:
 // federal income tax 88.00 in 2026); the wage and salary tax is figured on the
 // state wages of the period.
-struct NmiPaycheck {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-    NmiPaycheck(int64_t year, int64_t pay_periods, double state_wages, double federal_wages = 1000.0) {
-        fed.struc_version = 165;
-        fed.check_month = 6;
-        fed.check_day = 5;
-        fed.check_year = year;
-        fed.pay_periods = 52;
+struct NmiPaycheck : txl5_test::PaycheckRecords {
+    NmiPaycheck(int64_t year, int64_t pay_periods, double state_wages, double federal_wages = 1000.0)
+        : PaycheckRecords(kNorthernMarianaIslands, year, 52, federal_wages) {
         fed.allowances = 1;
-        fed.gross_wages = fed.fica_wages = federal_wages;
         state.struc_version = 213;
-        state.state_code = kNorthernMarianaIslands;
         state.state_pay_periods = pay_periods;
         state.state_wages = state_wages;
     }

@@ -8,6 +8,7 @@
 #include "states/oregon.h"
 #include "tests/support/brackets.h"
 #include "tests/support/exports.h"
+#include "tests/support/paycheck.h"
 
 namespace {
 
@@ -16,23 +17,15 @@ constexpr int64_t kOregon = 43;
 // An Oregon paycheck of June 15. The federal record has no wages, so its tax
 // is exactly the extra federal withholding: that is the federal tax Oregon
 // subtracts.
-struct Paycheck {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-
+struct Paycheck : txl5_test::PaycheckRecords {
     Paycheck(int64_t year, int64_t status, int64_t pay_periods, int64_t allowances, double wages, double fed_tax,
-             int64_t month = 6) {
-        fed.struc_version = 165;
+             int64_t month = 6)
+        : PaycheckRecords(kOregon, year, pay_periods, 0.0) {
         fed.check_month = month;
         fed.check_day = 15;
-        fed.check_year = year;
-        fed.pay_periods = pay_periods;
         fed.additional_fed_wh = fed_tax;
         fed.aux_result = -7;
-        state.struc_version = 145;
-        state.state_code = kOregon;
         state.state_filing_status = status;
-        state.state_pay_periods = pay_periods;
         state.state_allowances = allowances;
         state.state_wages = wages;
         state.state_supp_aggregate = 0;

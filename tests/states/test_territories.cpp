@@ -7,6 +7,7 @@
 
 #include "core/txl5.h"
 #include "tests/support/exports.h"
+#include "tests/support/paycheck.h"
 
 namespace {
 
@@ -15,21 +16,9 @@ constexpr int64_t kVirginIslands = 54;
 
 // A weekly single employee with one pre-2020 allowance, as in the federal
 // worked example: 1000.00 of wages.
-struct TerritoryPaycheck {
-    FEDERAL_WITHHOLDING_STRUC fed{};
-    STATE_WITHHOLDING_STRUC state{};
-    TerritoryPaycheck(int64_t code, int64_t year, double wages = 1000.0) {
-        fed.struc_version = 165;
-        fed.check_month = 6;
-        fed.check_day = 5;
-        fed.check_year = year;
-        fed.pay_periods = 52;
+struct TerritoryPaycheck : txl5_test::PaycheckRecords {
+    TerritoryPaycheck(int64_t code, int64_t year, double wages = 1000.0) : PaycheckRecords(code, year, 52, wages) {
         fed.allowances = 1;
-        fed.gross_wages = fed.fica_wages = wages;
-        state.struc_version = 145;
-        state.state_code = code;
-        state.state_pay_periods = 52;
-        state.state_wages = wages;
     }
 };
 
