@@ -2,6 +2,13 @@
 # and the binary-interface checks. Included at the end of the top-level
 # CMakeLists.txt.
 
+# clang (the sanitizer, fuzzing and thread builds) evaluates the compile-time
+# row indexes of the largest registers (thousands of rows sorted by code) only
+# with more constant-evaluation steps than its default allows.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  target_compile_options(txl5 PRIVATE -fconstexpr-steps=200000000)
+endif()
+
 # The harness the fuzz targets run on (fuzz/harness.h); the test suite uses it
 # too, to replay inputs and to test the checks themselves.
 add_library(txl5_fuzz_harness STATIC fuzz/harness.cpp fuzz/targets.cpp)
@@ -10,11 +17,17 @@ set_target_properties(txl5_fuzz_harness PROPERTIES POSITION_INDEPENDENT_CODE ON)
 
 if(TXL5_TESTS)
   target_link_libraries(txl5_tests PRIVATE txl5_fuzz_harness)
-  # clang's C driver does not link the C++ part of the UndefinedBehaviorSanitizer
-  # runtime, which the library's checks of indirect calls need.
-  if(TXL5_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-    set_target_properties(c_paycheck host_same_names PROPERTIES LINKER_LANGUAGE CXX)
-  endif()
+endif()
+
+# clang's C driver does not link the C++ part of the UndefinedBehaviorSanitizer
+# runtime, which the library's checks of indirect calls need: the C programs
+# are linked by the C++ driver.
+if(TXL5_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  foreach(c_program c_paycheck host_same_names paycheck_c)
+    if(TARGET ${c_program})
+      set_target_properties(${c_program} PROPERTIES LINKER_LANGUAGE CXX)
+    endif()
+  endforeach()
 endif()
 
 # ---- Fuzz targets (clang, with TXL5_SANITIZE) -------------------------------
