@@ -62,14 +62,22 @@ constexpr bool same_date(const MDATE& a, const MDATE& b) {
     return a.month == b.month && a.day == b.day && a.year == b.year;
 }
 
-// Number of rows before the end row; a table without one does not compile.
-template <class Row, size_t N, class IsEnd>
-constexpr int32_t indexed_row_count(const Row (&table)[N], IsEnd is_end) {
-    for (size_t i = 0; i < N; ++i) {
-        if (is_end(table[i])) return static_cast<int32_t>(i);
-    }
-    throw "a table ends with its end row";
+// Number of rows before the end row; a table without one does not compile
+// (the count reads past its last row).
+template <class Row, class IsEnd>
+constexpr int32_t indexed_row_count(const Row* table, IsEnd is_end) {
+    int32_t i = 0;
+    while (!is_end(table[i])) ++i;
+    return i;
 }
+
+// The tables are template arguments by their first row (`indexed<fica>()`
+// passes &fica[0]): the rows up to the end row are what the index covers. A
+// table argument of array reference type would do as well, but clang does not
+// evaluate such a reference to a table that its header first declares without
+// a bound (`extern const FicaRow fica[];`), which every exported table is.
+template <const auto* Table, class IsEnd>
+constexpr size_t rows_with_end_row = static_cast<size_t>(indexed_row_count(Table, IsEnd{})) + 1;
 
 template <size_t N>
 struct BlockIndexData {
@@ -80,8 +88,8 @@ struct BlockIndexData {
     int32_t status_end[N] = {};  // first later row with other dates or status
 };
 
-template <class Row, size_t N, class IsEnd>
-constexpr BlockIndexData<N> build_block_index(const Row (&table)[N], IsEnd is_end) {
+template <size_t N, class Row, class IsEnd>
+constexpr BlockIndexData<N> build_block_index(const Row* table, IsEnd is_end) {
     BlockIndexData<N> out{};
     out.count = indexed_row_count(table, is_end);
     for (int32_t i = out.count - 1; i >= 0; --i) {
@@ -118,15 +126,15 @@ struct IndexedTable {
     }
 };
 
-template <const auto& Table, class IsEnd>
+template <const auto* Table, class IsEnd>
 struct BlockIndexOf {
-    using Array = std::remove_reference_t<decltype(Table)>;
-    using Row = std::remove_cv_t<std::remove_extent_t<Array>>;
-    static constexpr BlockIndexData<std::extent_v<Array>> data = build_block_index(Table, IsEnd{});
+    using Row = std::remove_cv_t<std::remove_pointer_t<decltype(Table)>>;
+    static constexpr BlockIndexData<rows_with_end_row<Table, IsEnd>> data =
+        build_block_index<rows_with_end_row<Table, IsEnd>>(Table, IsEnd{});
 };
 
 // The block index of a constexpr table, ended as IsEnd says.
-template <const auto& Table, class IsEnd = EndsAtZeroStartMonth>
+template <const auto* Table, class IsEnd = EndsAtZeroStartMonth>
 constexpr auto indexed() {
     using Of = BlockIndexOf<Table, IsEnd>;
     return IndexedTable<typename Of::Row, IsEnd>{Table,           Of::data.count,      Of::data.range,
@@ -226,8 +234,8 @@ struct KeyIndexData {
     int32_t order[N] = {};  // the row of each, ascending among equal codes
 };
 
-template <class Row, size_t N, class Member, class IsEnd>
-constexpr KeyIndexData<N> build_key_index(const Row (&table)[N], Member member, IsEnd is_end) {
+template <size_t N, class Row, class Member, class IsEnd>
+constexpr KeyIndexData<N> build_key_index(const Row* table, Member member, IsEnd is_end) {
     KeyIndexData<N> out{};
     out.count = indexed_row_count(table, is_end);
     const int32_t n = out.count;
@@ -288,15 +296,15 @@ struct KeyedTable {
     }
 };
 
-template <const auto& Table, auto Member, class IsEnd>
+template <const auto* Table, auto Member, class IsEnd>
 struct KeyIndexOf {
-    using Array = std::remove_reference_t<decltype(Table)>;
-    using Row = std::remove_cv_t<std::remove_extent_t<Array>>;
-    static constexpr KeyIndexData<std::extent_v<Array>> data = build_key_index(Table, Member, IsEnd{});
+    using Row = std::remove_cv_t<std::remove_pointer_t<decltype(Table)>>;
+    static constexpr KeyIndexData<rows_with_end_row<Table, IsEnd>> data =
+        build_key_index<rows_with_end_row<Table, IsEnd>>(Table, Member, IsEnd{});
 };
 
 // The key index of a constexpr table on the column `Member`.
-template <const auto& Table, auto Member, class IsEnd = EndsAtZeroStartMonth>
+template <const auto* Table, auto Member, class IsEnd = EndsAtZeroStartMonth>
 constexpr auto keyed() {
     using Of = KeyIndexOf<Table, Member, IsEnd>;
     return KeyedTable<typename Of::Row, IsEnd>{Table, Of::data.count, Of::data.key, Of::data.order};

@@ -494,7 +494,7 @@ TXL5_EXPORT int64_t get_pa_taxbody_info(WITHHOLDING_TAXBODY_INFO* info, char* te
 // employer's share where the state levies one on a wage base.
 typedef struct SDI_STRUC {
     int64_t struc_version;              // 1  > 71 rate override and employer part; > 72 Hawaii and New York rules
-    int64_t sdi_error;                  // 2  out: 1 no table row
+    int64_t sdi_error;                  // 2  out: 1 no table row, or an amount that is not finite
     int64_t check_month;                // 3
     int64_t check_day;                  // 4
     int64_t check_year;                 // 5
@@ -523,7 +523,8 @@ TXL5_SLOT(SDI_STRUC, employer_sdi_tax, 12);
 TXL5_SLOT(SDI_STRUC, pay_periods, 13);
 
 // Paid family and medical leave. Some fields change meaning by state: see
-// levies/famleave.cpp.
+// levies/famleave.cpp. The record has no error field: FAMLEAVE_Calc returns 1
+// when a contribution came out not finite (and stores 0 for it).
 typedef struct FAMLEAVE_STRUC {
     int64_t struc_version;              // 1  Massachusetts only above 108
     int64_t reserved_2;                 // 2
@@ -560,7 +561,7 @@ TXL5_SLOT(FAMLEAVE_STRUC, medical_employer_tax, 14);
 // rate, and the employee contribution a few states levy.
 typedef struct SUI_STRUC {
     int64_t struc_version;              // 1  > 80 enables the employee contribution
-    int64_t sui_error;                  // 2  out: 1 no table row
+    int64_t sui_error;                  // 2  out: 1 no table row, or an amount that is not finite
     int64_t check_month;                // 3
     int64_t check_day;                  // 4
     int64_t check_year;                 // 5
@@ -597,7 +598,7 @@ TXL5_SLOT(SUI_STRUC, sui_wage_base_used, 16);
 // California employment training tax.
 typedef struct ETT_STRUC {
     int64_t struc_version;              // 1  not read
-    int64_t ett_error;                  // 2  out
+    int64_t ett_error;                  // 2  out: 1 no table row, or an amount that is not finite
     int64_t check_month;                // 3
     int64_t check_day;                  // 4
     int64_t check_year;                 // 5
@@ -620,7 +621,7 @@ TXL5_SLOT(ETT_STRUC, ett_tax, 9);
 // Federal unemployment tax at the employer's net rate.
 typedef struct FUTA_STRUC {
     int64_t struc_version;              // 1  not read
-    int64_t futa_error;                 // 2  out
+    int64_t futa_error;                 // 2  out: 1 no table row, or an amount that is not finite
     int64_t check_month;                // 3
     int64_t check_day;                  // 4
     int64_t check_year;                 // 5
@@ -645,7 +646,7 @@ TXL5_SLOT(FUTA_STRUC, futa_tax, 10);
 // Hourly workers' compensation assessment.
 typedef struct WORKCOMP_STRUC {
     int64_t struc_version;              // 1  not read
-    int64_t wc_error;                   // 2  out
+    int64_t wc_error;                   // 2  out: 1 an amount that is not finite
     int64_t check_month;                // 3
     int64_t check_day;                  // 4
     int64_t check_year;                 // 5  the only date part read
@@ -684,7 +685,7 @@ TXL5_SLOT(WORKCOMP_STRUC, wc_employer_tax, 17);
 // Transit payroll taxes.
 typedef struct TT_STRUC {
     int64_t struc_version;              // 1  not read
-    int64_t tt_error;                   // 2  out
+    int64_t tt_error;                   // 2  out: 1 an amount that is not finite
     int64_t check_month;                // 3
     int64_t check_day;                  // 4
     int64_t check_year;                 // 5

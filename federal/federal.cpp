@@ -4,6 +4,7 @@
 // the filing status, and brought back to the pay period. A nonresident alien's
 // wages are first increased by a fixed amount per period (Pub. 15-T Tables 1
 // and 2). Social security and Medicare are computed in the same call.
+#include <cmath>
 #include <limits>
 
 #include "core/numeric.h"
@@ -331,5 +332,7 @@ int64_t TXL5_Federal_Calc(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
         if (fed->fed_tax < 0.0) fed->fed_tax = 0.0;
     }
     fed->fed_tax += fed->additional_fed_wh;
+    // Extra withholding that is not a finite amount leaves no tax to withhold.
+    if (!std::isfinite(fed->fed_tax)) result = 1;
     return result;
 }

@@ -3,6 +3,8 @@
 // a flat rate without a base, plus the additional Medicare tax on the
 // employee's wages above 200,000 paid by this employer in the year (whatever
 // the filing status).
+#include <cmath>
+
 #include "core/tables.h"
 #include "core/txl5.h"
 #include "core/versions.h"
@@ -56,7 +58,8 @@ int64_t social_security_tax(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
     if (wages < 0.0) wages = 0.0;
     const double rate = call_type == kCallTypeEmployerShare ? row->employer_rate : row->employee_rate;
     fed->fica_tax = dollarround(rate * wages);
-    return 0;
+    // Wages that are not numbers give no tax: a failure, not a result.
+    return std::isfinite(fed->fica_tax) ? 0 : 1;
 }
 
 int64_t medicare_tax(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
@@ -83,7 +86,7 @@ int64_t medicare_tax(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
         tax = row->employee_rate * wages;
     }
     fed->medicare_tax = dollarround(tax);
-    return 0;
+    return std::isfinite(fed->medicare_tax) ? 0 : 1;
 }
 
 }  // namespace txl5

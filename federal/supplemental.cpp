@@ -2,6 +2,8 @@
 // the year's supplemental wages before this payment exceed 1,000,000), or the
 // aggregate method, which taxes supplemental and regular wages together and
 // keeps the difference.
+#include <cmath>
+
 #include "core/tables.h"
 #include "core/txl5.h"
 #include "core/versions.h"
@@ -18,6 +20,7 @@ constexpr SupplementalWhRow supplementalwh[] = {
 
 namespace {
 constexpr int64_t kNoSupplementalRate = 64;
+constexpr int64_t kSupplementalFailed = 1;
 }
 
 int64_t TXL5_Federal_Supplemental(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed) {
@@ -47,14 +50,18 @@ int64_t TXL5_Federal_Supplemental(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* 
     } else {
         // Aggregate: tax regular plus supplemental wages, keep the difference.
         // Extra withholding and the Step 3 credit enter both and cancel out.
+        // A failed calculation of the combined wages (supplemental wages that
+        // are not a number, say) fails the supplemental tax.
         const double regular_tax = fed->fed_tax;
         const double regular_wages = fed->gross_wages;
         fed->gross_wages += fed->supplemental_wages;
-        TXL5_Federal_Calc(call_type, fed);
+        if (TXL5_Federal_Calc(call_type, fed) != 0) result |= kSupplementalFailed;
         fed->gross_wages = regular_wages;
         fed->supplemental_fed_tax = fed->fed_tax - regular_tax;
         fed->fed_tax = regular_tax;
     }
     fed->supplemental_fed_tax = dollarround(fed->supplemental_fed_tax);
+    // Supplemental wages too large for a finite tax are a failure too.
+    if (!std::isfinite(fed->supplemental_fed_tax)) result |= kSupplementalFailed;
     return result;
 }

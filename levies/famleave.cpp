@@ -14,6 +14,8 @@
 // contribution rates 2023-2026; District of Columbia Universal Paid Leave
 // employer contribution notices 2024-2026.
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <iterator>
 
 #include "core/numeric.h"
@@ -194,10 +196,30 @@ void massachusetts(FAMLEAVE_STRUC* r, const MassachusettsRates& rates, double ta
                                   : dollarround((1.0 - medical_share) * medical);
 }
 
+// The record has no error field: a contribution that came out not finite
+// (from wages, shares or head counts that are infinite or not numbers) is
+// stored as 0 and the call returns 1.
+constexpr int64_t kAmountNotFinite = 1;
+
+int64_t finite_contributions(FAMLEAVE_STRUC* r, const FAMLEAVE_STRUC& before) {
+    int64_t result = 0;
+    for (double FAMLEAVE_STRUC::*field :
+         {&FAMLEAVE_STRUC::leave_employee_tax, &FAMLEAVE_STRUC::leave_share, &FAMLEAVE_STRUC::leave_employer_tax,
+          &FAMLEAVE_STRUC::medical_employee_tax, &FAMLEAVE_STRUC::medical_employer_tax}) {
+        const bool written = std::memcmp(&(r->*field), &(before.*field), sizeof(double)) != 0;
+        if (written && !std::isfinite(r->*field)) {
+            r->*field = 0.0;
+            result = kAmountNotFinite;
+        }
+    }
+    return result;
+}
+
 }  // namespace
 
 int64_t FAMLEAVE_Calc(FAMLEAVE_STRUC* r) {
     if (!r) return 1;
+    const FAMLEAVE_STRUC before = *r;
     r->leave_employee_tax = 0.0;
     const int64_t year = r->check_year;
     const MDATE date{r->check_month, r->check_day, r->check_year};
@@ -279,5 +301,5 @@ int64_t FAMLEAVE_Calc(FAMLEAVE_STRUC* r) {
         default:
             break;
     }
-    return 0;
+    return finite_contributions(r, before);
 }

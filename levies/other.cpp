@@ -12,6 +12,7 @@
 #include "core/numeric.h"
 #include "core/statecodes.h"
 #include "core/txl5.h"
+#include "levies/amounts.h"
 
 namespace {
 
@@ -68,8 +69,8 @@ int64_t WORKCOMP_Calc(WORKCOMP_STRUC* wc) {
         // employee's rounded half.
         const double per_hour = oregon_assessment(wc->check_year);
         const double total = wc->wc_hours * (per_hour + per_hour);
-        wc->wc_employee_tax = dollarround(wc->wc_hours * per_hour);
-        wc->wc_employer_tax = dollarround(total - wc->wc_employee_tax);
+        txl5::store_levy_amount(&wc->wc_employee_tax, dollarround(wc->wc_hours * per_hour), &wc->wc_error);
+        txl5::store_levy_amount(&wc->wc_employer_tax, dollarround(total - wc->wc_employee_tax), &wc->wc_error);
         return 0;
     }
 
@@ -80,17 +81,18 @@ int64_t WORKCOMP_Calc(WORKCOMP_STRUC* wc) {
         if (wc->wc_exempt != 0) return 0;
         hours = kFixedHours;
     }
-    wc->wc_employee_tax = hours * wc->wc_employee_rate;
-    wc->wc_employer_tax = hours * wc->wc_employer_rate;
+    txl5::store_levy_amount(&wc->wc_employee_tax, hours * wc->wc_employee_rate, &wc->wc_error);
+    txl5::store_levy_amount(&wc->wc_employer_tax, hours * wc->wc_employer_rate, &wc->wc_error);
     return 0;
 }
 
 int64_t TT_Calc(TT_STRUC* tt) {
     if (!tt) return 1;
     tt->tt_error = 0;
-    tt->tt_tax = dollarround(tt->tt_wages * tt->tt_rate);
+    txl5::store_levy_amount(&tt->tt_tax, dollarround(tt->tt_wages * tt->tt_rate), &tt->tt_error);
     if (on_or_after(tt->check_year, tt->check_month, kStatewideTransitYear, kStatewideTransitMonth)) {
-        tt->statewide_transit_tax = dollarround(kStatewideTransitRate * tt->tt_wages);
+        txl5::store_levy_amount(&tt->statewide_transit_tax, dollarround(kStatewideTransitRate * tt->tt_wages),
+                                &tt->tt_error);
     }
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "core/statecodes.h"
 #include "core/tables.h"
 #include "core/txl5.h"
+#include "levies/amounts.h"
 #include "levies/levies.h"
 
 namespace {
@@ -130,7 +131,7 @@ int64_t SDI_Calc(SDI_STRUC* sdi) {
     const MDATE date{sdi->check_month, sdi->check_day, sdi->check_year};
 
     if (const SdiRow* row = sdi_row(date, sdi->state_code, kEmployee)) {
-        sdi->sdi_tax = dollarround(employee_contribution(*sdi, *row));
+        txl5::store_levy_amount(&sdi->sdi_tax, dollarround(employee_contribution(*sdi, *row)), &sdi->sdi_error);
     } else {
         sdi->sdi_error = 1;
     }
@@ -141,7 +142,9 @@ int64_t SDI_Calc(SDI_STRUC* sdi) {
         // missing row even though the employee part was computed.
         sdi->employer_sdi_tax = 0.0;
         if (const SdiRow* row = sdi_row(date, sdi->state_code, kEmployer)) {
-            sdi->employer_sdi_tax = dollarround(sdi->employer_sdi_rate * wages_within_base(*sdi, *row));
+            txl5::store_levy_amount(&sdi->employer_sdi_tax,
+                                    dollarround(sdi->employer_sdi_rate * wages_within_base(*sdi, *row)),
+                                    &sdi->sdi_error);
         } else {
             sdi->sdi_error = 1;
         }

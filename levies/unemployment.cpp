@@ -13,6 +13,7 @@
 // state credit on 7,000).
 #include "core/tables.h"
 #include "core/txl5.h"
+#include "levies/amounts.h"
 #include "levies/levies.h"
 
 // Rows: state code, lowest and highest employer rate (percent, information
@@ -238,10 +239,10 @@ int64_t SUI_Calc(SUI_STRUC* sui) {
     sui->sui_wage_base_used = wage_base;
 
     const double taxable = txl5::capped_wages(sui->sui_wages, sui->ytd_sui_wages, wage_base);
-    sui->sui_tax = dollarround(sui->sui_rate * taxable);
+    txl5::store_levy_amount(&sui->sui_tax, dollarround(sui->sui_rate * taxable), &sui->sui_error);
     if (sui->struc_version > kEmployeeContributionVersion) {
         const double employee_rate = sui->employee_sui_rate > 0.0 ? sui->employee_sui_rate : row->employee_rate;
-        sui->employee_sui_tax = dollarround(employee_rate * taxable);
+        txl5::store_levy_amount(&sui->employee_sui_tax, dollarround(employee_rate * taxable), &sui->sui_error);
     }
     return 0;
 }
@@ -256,7 +257,9 @@ int64_t ETT_Calc(ETT_STRUC* ett) {
         ett->ett_error = 1;
         return 0;
     }
-    ett->ett_tax = dollarround(row->rate * txl5::capped_wages(ett->ett_wages, ett->ytd_ett_wages, row->wage_base));
+    txl5::store_levy_amount(
+        &ett->ett_tax, dollarround(row->rate * txl5::capped_wages(ett->ett_wages, ett->ytd_ett_wages, row->wage_base)),
+        &ett->ett_error);
     return 0;
 }
 
@@ -270,7 +273,9 @@ int64_t FUTA_Calc(FUTA_STRUC* futa) {
         futa->futa_error = 1;
         return 0;
     }
-    futa->futa_tax =
-        dollarround(futa->futa_rate * txl5::capped_wages(futa->futa_wages, futa->ytd_futa_wages, row->wage_base));
+    txl5::store_levy_amount(
+        &futa->futa_tax,
+        dollarround(futa->futa_rate * txl5::capped_wages(futa->futa_wages, futa->ytd_futa_wages, row->wage_base)),
+        &futa->futa_error);
     return 0;
 }

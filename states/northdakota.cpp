@@ -17,6 +17,7 @@
 // ("1.50 %, decrease from 1.84 % in 2023").
 #include "states/northdakota.h"
 
+#include <cmath>
 #include <limits>
 
 #include "core/numeric.h"
@@ -278,7 +279,13 @@ int64_t state_nd(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     if (!fed || !state) return 1;
     const MDATE date = txl5::begin_state(*fed, state);
     if (fed->check_year <= kLastYearShareOfFederal) {
-        state->state_tax = kShareOfFederalTax * fed->fed_tax;
+        // A federal tax that is not a finite amount leaves no share to withhold.
+        const double share = kShareOfFederalTax * fed->fed_tax;
+        if (!std::isfinite(share)) {
+            state->state_tax = 0.0;
+            return txl5::fail_no_row(state);
+        }
+        state->state_tax = share;
         return 0;
     }
     const bool new_form = state->struc_version > txl5::kStateNewFormVersion && fed->check_year > kLastYearBeforeNewForm &&

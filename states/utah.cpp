@@ -202,7 +202,11 @@ int64_t state_ut(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     state->state_table_day = row.start_date.day;
     state->state_table_year = row.start_date.year;
     // The rate used is the effective one: the flat rate less the credit's share.
-    if (regular.wages > 0.0) state->state_rate_used = row.flat_rate - regular.net_credit / regular.wages;
+    // Wages of a tiny fraction of a cent give no finite rate: none is recorded.
+    if (regular.wages > 0.0) {
+        const double effective = row.flat_rate - regular.net_credit / regular.wages;
+        if (std::isfinite(effective)) state->state_rate_used = effective;
+    }
     state->state_tax = txl5::whole_dollars_not_below_zero(regular.result.tax);
 
     if (!txl5::supplemental_due(*state)) return 0;
