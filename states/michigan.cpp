@@ -156,7 +156,9 @@ int64_t state_mi(FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOLDING_STRUC* state)
     double taxable = state->state_wages - static_cast<double>(state->state_allowances) * exemptions.personal -
                      static_cast<double>(state->state_extra_count1) * exemptions.extra1 -
                      static_cast<double>(state->state_extra_count2) * exemptions.extra2;
-    if (taxable < 0.0) taxable = 0.0;
+    // Floored at 0; wages that are not a finite amount stay as they are and
+    // fit no rate row.
+    if (std::isfinite(taxable) && taxable < 0.0) taxable = 0.0;
 
     const int64_t periods = state->state_pay_periods;
     const double p = static_cast<double>(periods);

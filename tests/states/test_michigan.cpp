@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "core/tables.h"
@@ -101,6 +102,15 @@ TEST(Michigan, FailuresStayFinite) {
         StatePaycheck p(kMichigan, 2026, 0, periods, 1, 1000.0);
         EXPECT_EQ(p.run_direct(state_mi), 0) << periods;
         EXPECT_TRUE(std::isfinite(p.state.state_tax)) << periods;
+    }
+    // Wages that are not a finite amount, negative infinity included, fit
+    // no rate row: a failure with no tax, not a tax of 0 on wages floored at 0.
+    for (double wages : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                         std::nan("")}) {
+        StatePaycheck p(kMichigan, 2026, 0, 52, 2, wages);
+        EXPECT_EQ(p.run_direct(state_mi), 1) << wages;
+        EXPECT_EQ(p.state.state_error, 1) << wages;
+        EXPECT_DOUBLE_EQ(p.state.state_tax, 0.0) << wages;
     }
     EXPECT_NE(state_mi(nullptr, &huge.state), 0);
     EXPECT_NE(state_mi(&huge.fed, nullptr), 0);
