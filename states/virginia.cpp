@@ -68,10 +68,12 @@ const SupplementalRateRow supplemental_va[] = {
 namespace {
 
 // Tax for the period on the wages plus `supplemental`: the annualized wages
-// less the standard deduction and the exemptions, taxed on the annual schedule
-// and divided by the pay periods. No status or pay-period key: the first row
-// in force whose bracket holds the annual taxable wages. (A second scan of the
-// same rows could only repeat the first, so a miss is final.)
+// less the standard deduction and the exemptions, not below 0, taxed on the
+// annual schedule and divided by the pay periods. Annualized supplemental
+// wages are added to that annual taxable wage, after the deductions have been
+// floored. No status or pay-period key: the first row in force whose bracket
+// holds the annual taxable wages. (A second scan of the same rows could only
+// repeat the first, so a miss is final.)
 txl5::BracketTax<VirginiaBracketRow> schedule_tax(const MDATE& date, const STATE_WITHHOLDING_STRUC& state,
                                                  double supplemental) {
     const int64_t periods = state.state_pay_periods;
@@ -80,8 +82,10 @@ txl5::BracketTax<VirginiaBracketRow> schedule_tax(const MDATE& date, const STATE
     const double further = static_cast<double>(state.state_form_code);
     txl5::BracketTax<VirginiaBracketRow> out;
     out.row = txl5::scan_rows(vawh, date, [&](const VirginiaBracketRow& row) {
-        const double taxable = p * state.state_wages + p * supplemental - row.exemption_amount * personal -
-                               row.exemption2_amount * further - row.std_deduction;
+        double taxable = p * state.state_wages - row.exemption_amount * personal - row.exemption2_amount * further -
+                         row.std_deduction;
+        if (taxable < 0.0) taxable = 0.0;
+        taxable += p * supplemental;
         return txl5::tax_in_bracket(row, taxable, true, periods, &out.tax);
     });
     out.annual = true;

@@ -89,9 +89,9 @@ struct Supplemental {
 const Supplemental kSupplemental[] = {
     {"2023 flat 5.75 %: 333 x 5.75 % = 19.1475", 2023, 0, 26, 2500.0, 333.0, 19.15},
     {"aggregate: 26,000 more in the 5.75 % bracket: 26,000 x 5.75 % / 26", 2026, 1, 26, 2500.0, 1000.0, 57.50},
-    {"aggregate: the deductions come off the combined wages: 52 x 1100 - 9680 = 47,520; (720 + 5.75 % x 30,520) "
-     "/ 52 = 47.5942, less no regular tax",
-     2026, 1, 52, 100.0, 1000.0, 47.59},
+    {"aggregate: the annual supplemental wages are added to the annual taxable wage floored at 0: 52 x 100 - 9680 "
+     "gives 0, plus 52,000; (720 + 5.75 % x 35,000) / 52 = 52.5481, less no regular tax",
+     2026, 1, 52, 100.0, 1000.0, 52.55},
     {"aggregate with negative supplemental wages is floored at 0", 2026, 1, 26, 2500.0, -1000.0, 0.0},
 };
 
