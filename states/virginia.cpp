@@ -13,6 +13,8 @@
 // tax updates (8000 to 8500 in 2024, 8500 to 8750 from July 2025).
 #include "states/virginia.h"
 
+#include <cmath>
+
 #include "core/numeric.h"
 #include "core/statecalc.h"
 #include "core/tables.h"
@@ -84,7 +86,9 @@ txl5::BracketTax<VirginiaBracketRow> schedule_tax(const MDATE& date, const STATE
     out.row = txl5::scan_rows(vawh, date, [&](const VirginiaBracketRow& row) {
         double taxable = p * state.state_wages - row.exemption_amount * personal - row.exemption2_amount * further -
                          row.std_deduction;
-        if (taxable < 0.0) taxable = 0.0;
+        // Floored at 0; wages that are not a finite amount stay as they are
+        // and fit no bracket.
+        if (std::isfinite(taxable) && taxable < 0.0) taxable = 0.0;
         taxable += p * supplemental;
         return txl5::tax_in_bracket(row, taxable, true, periods, &out.tax);
     });

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "core/tables.h"
@@ -74,6 +76,19 @@ TEST(Virginia, NoRowsForTheYearFailsAndLeavesAuxResult) {
     EXPECT_EQ(p.state.state_error, 1);
     EXPECT_EQ(p.state.state_table_year, 2017);
     EXPECT_EQ(p.fed.aux_result, -5);
+}
+
+TEST(Virginia, WagesThatAreNotFiniteFail) {
+    for (double wages : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                         std::numeric_limits<double>::quiet_NaN()}) {
+        StatePaycheck p(kVirginia, 2026, 0, 26, 1, wages);
+        p.state.state_supp_aggregate = 1;
+        p.state.state_supplemental_wages = 1000.0;
+        EXPECT_EQ(p.run() & 8, 8) << wages;
+        EXPECT_EQ(p.state.state_error, 1) << wages;
+        EXPECT_TRUE(std::isfinite(p.state.state_tax)) << wages;
+        EXPECT_TRUE(std::isfinite(p.state.state_supplemental_tax)) << wages;
+    }
 }
 
 struct Supplemental {
