@@ -136,13 +136,10 @@ int64_t schedule_status(int64_t status, int64_t check_year) {
     return status;
 }
 
-// The next whole dollar up. The amount is read to a tenth of a cent first, as
-// the library's rounding functions read amounts, so that a tax of whole
-// dollars is not raised by the binary representation of its rate.
+// The next whole dollar up (the standard ceiling: a whole-dollar tax stays as
+// it is, any fraction above it raises it).
 double whole_dollar_up(double amount) {
-    const double scaled = amount * 1000.0;
-    if (!txl5::fits_int64(scaled)) return amount;
-    return std::ceil(static_cast<double>(static_cast<int64_t>(scaled)) / 1000.0);
+    return std::ceil(amount);
 }
 
 // Tax for the period on the wages plus `supplemental`: the schedule of the

@@ -39,6 +39,8 @@ const Paycheck kPaychecks[] = {
      43.00, 0.0565},
     // Hand arithmetic on the printed schedules; the tax rounded up to a dollar.
     {"weekly single: 4.7 % x (1000 - 310) = 32.43, rounded up to 33", 2026, 0, 52, 1000.0, 33.00, 0.047},
+    {"a fraction of a tenth of a cent above a dollar still rounds up: 43 + 5.65 % x 70.80 = 47.0002 -> 48", 2026,
+     0, 52, 1293.80, 48.00, 0.0565},
     {"status 4 is withheld as single in 2026: as above", 2026, 4, 52, 1000.0, 33.00, 0.047},
     {"status 6 is withheld as married: 4.7 % x (1000 - 619) = 17.91 -> 18", 2026, 6, 52, 1000.0, 18.00, 0.047},
     {"biweekly married: 4.7 % x (3000 - 1238) = 82.81 -> 83", 2026, 1, 26, 3000.0, 83.00, 0.047},
