@@ -15,7 +15,6 @@
 // employer contribution notices 2024-2026.
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <iterator>
 
 #include "core/numeric.h"
@@ -198,17 +197,30 @@ void massachusetts(FAMLEAVE_STRUC* r, const MassachusettsRates& rates, double ta
 
 // The record has no error field: a contribution that came out not finite
 // (from wages, shares or head counts that are infinite or not numbers) is
-// stored as 0 and the call returns 1.
+// stored as 0 and the call returns 1. Only the fields the state's calculation
+// writes are checked; the others are the caller's and stay as they are.
 constexpr int64_t kAmountNotFinite = 1;
 
-int64_t finite_contributions(FAMLEAVE_STRUC* r, const FAMLEAVE_STRUC& before) {
+enum Written : unsigned {
+    kWroteEmployeeTax = 1u << 0,
+    kWroteShare = 1u << 1,
+    kWroteEmployerTax = 1u << 2,
+    kWroteMedicalTaxes = 1u << 3,
+};
+
+int64_t finite_contributions(FAMLEAVE_STRUC* r, unsigned written) {
+    struct Field {
+        double FAMLEAVE_STRUC::*field;
+        unsigned written_by;
+    };
     int64_t result = 0;
-    for (double FAMLEAVE_STRUC::*field :
-         {&FAMLEAVE_STRUC::leave_employee_tax, &FAMLEAVE_STRUC::leave_share, &FAMLEAVE_STRUC::leave_employer_tax,
-          &FAMLEAVE_STRUC::medical_employee_tax, &FAMLEAVE_STRUC::medical_employer_tax}) {
-        const bool written = std::memcmp(&(r->*field), &(before.*field), sizeof(double)) != 0;
-        if (written && !std::isfinite(r->*field)) {
-            r->*field = 0.0;
+    for (const Field& f : {Field{&FAMLEAVE_STRUC::leave_employee_tax, kWroteEmployeeTax},
+                           Field{&FAMLEAVE_STRUC::leave_share, kWroteShare},
+                           Field{&FAMLEAVE_STRUC::leave_employer_tax, kWroteEmployerTax},
+                           Field{&FAMLEAVE_STRUC::medical_employee_tax, kWroteMedicalTaxes},
+                           Field{&FAMLEAVE_STRUC::medical_employer_tax, kWroteMedicalTaxes}}) {
+        if ((written & f.written_by) != 0 && !std::isfinite(r->*f.field)) {
+            r->*f.field = 0.0;
             result = kAmountNotFinite;
         }
     }
@@ -219,8 +231,8 @@ int64_t finite_contributions(FAMLEAVE_STRUC* r, const FAMLEAVE_STRUC& before) {
 
 int64_t FAMLEAVE_Calc(FAMLEAVE_STRUC* r) {
     if (!r) return 1;
-    const FAMLEAVE_STRUC before = *r;
     r->leave_employee_tax = 0.0;
+    unsigned written = kWroteEmployeeTax;
     const int64_t year = r->check_year;
     const MDATE date{r->check_month, r->check_day, r->check_year};
 
@@ -232,6 +244,7 @@ int64_t FAMLEAVE_Calc(FAMLEAVE_STRUC* r) {
                 const double total = rate->rate * under_social_security_cap(*r, newest_social_security_base());
                 r->leave_employee_tax = r->leave_employer_tax * total;
                 r->leave_share = r->leave_share_2 * total;
+                written |= kWroteShare;
             }
             break;
         case kColorado:
@@ -242,6 +255,7 @@ int64_t FAMLEAVE_Calc(FAMLEAVE_STRUC* r) {
                 // the premium neither the employer took over nor the employee
                 // owes is not withheld here.
                 r->leave_employee_tax = total * std::min(1.0 - r->leave_share, kColoradoEmployeeMaxShare);
+                written |= kWroteEmployerTax;
             }
             break;
         case kConnecticut:
@@ -254,6 +268,7 @@ int64_t FAMLEAVE_Calc(FAMLEAVE_STRUC* r) {
                 const double total = rate->rate * under_social_security_cap(*r, newest_social_security_base());
                 r->leave_employer_tax = r->leave_share * total;
                 r->leave_employee_tax = total * (1.0 - r->leave_share);
+                written |= kWroteEmployerTax;
             }
             break;
         case kNewJersey:
@@ -271,22 +286,26 @@ int64_t FAMLEAVE_Calc(FAMLEAVE_STRUC* r) {
                 const double total = rate->rate * under_social_security_cap(*r, newest_social_security_base());
                 r->leave_employer_tax = r->leave_share * total;
                 r->leave_employee_tax = total - r->leave_employer_tax;
+                written |= kWroteEmployerTax;
             }
             break;
         case kDelaware:
             if (const HeadCountRates* rates = for_year(kDelawareRates, year)) {
                 delaware(r, *rates, under_social_security_cap(*r, social_security_base_on(date)));
+                written |= kWroteEmployerTax;
             }
             break;
         case kMaine:
             if (const HeadCountRates* rates = for_year(kMaineRates, year)) {
                 maine(r, *rates, under_social_security_cap(*r, social_security_base_on(date)));
+                written |= kWroteEmployerTax;
             }
             break;
         case kMassachusetts:
             if (r->struc_version <= kMassachusettsVersion) break;
             if (const MassachusettsRates* rates = for_year(kMassachusettsRates, year)) {
                 massachusetts(r, *rates, under_social_security_cap(*r, social_security_base_on(date)));
+                written |= kWroteEmployerTax | kWroteMedicalTaxes;
             }
             break;
         case kDistrictOfColumbia:
@@ -296,10 +315,11 @@ int64_t FAMLEAVE_Calc(FAMLEAVE_STRUC* r) {
                     r->check_month <= kDistrictOfColumbiaReducedLastMonth;
                 r->leave_employer_tax =
                     dollarround((reduced ? kDistrictOfColumbiaReducedRate : rate->rate) * r->leave_wages);
+                written |= kWroteEmployerTax;
             }
             break;
         default:
             break;
     }
-    return finite_contributions(r, before);
+    return finite_contributions(r, written);
 }

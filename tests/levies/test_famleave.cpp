@@ -200,4 +200,35 @@ TEST(FamilyLeave, MassachusettsEmployeeCountsThatDoNotConvert) {
     }
 }
 
+// A contribution that is not finite fails the call and is stored as 0, even
+// when the caller's record already held the same value in that field (a
+// record filled with one NaN pattern); fields the state does not write keep
+// the caller's value.
+TEST(FamilyLeave, ContributionsThatAreNotFiniteInARecordFilledWithThem) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        int64_t state;
+        bool employer_tax_written;
+    } states[] = {{kCO, true}, {kDC, true}, {kMA, true}, {kWA, true}, {kOR, false}};
+    for (const auto& s : states) {
+        FAMLEAVE_STRUC r{};
+        r.struc_version = 109;
+        r.check_month = 7;
+        r.check_day = 1;
+        r.check_year = 2026;
+        r.state_code = s.state;
+        r.leave_wages = nan;
+        r.leave_employee_tax = r.leave_share = r.leave_employer_tax = r.leave_share_2 = nan;
+        r.medical_employee_tax = r.medical_employer_tax = nan;
+        EXPECT_EQ(FAMLEAVE_Calc(&r), 1) << s.state;
+        EXPECT_EQ(r.leave_employee_tax, 0.0) << s.state;
+        if (s.employer_tax_written) {
+            EXPECT_EQ(r.leave_employer_tax, 0.0) << s.state;
+        } else {
+            // Oregon: the employee's share is an input.
+            EXPECT_TRUE(std::isnan(r.leave_employer_tax)) << s.state;
+        }
+    }
+}
+
 }  // namespace
