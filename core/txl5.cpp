@@ -132,12 +132,27 @@ void state_part(int64_t call_type, FEDERAL_WITHHOLDING_STRUC* fed, STATE_WITHHOL
         *flags |= kStateFailed;
         return;
     }
+    // A territory takes the federal supplemental tax over into the state
+    // record, and may still fail after that (the Northern Mariana Islands on
+    // an older state layout or a frequency without rows). The retry then
+    // starts from both supplemental fields as they were, or the tax would be
+    // lost (the retry finds none to take) or, when the retry fails before
+    // taking it, counted in both records.
+    const bool fed_supplemental_field = fed->struc_version > txl5::kFedSupplementalVersion;
+    const bool state_supplemental_field = txl5::supplemental_due(*state);
+    const double supplemental_fed_tax = fed_supplemental_field ? fed->supplemental_fed_tax : 0.0;
+    const double state_supplemental_tax = state_supplemental_field ? state->state_supplemental_tax : 0.0;
     if (dispatch_state(call_type, fed, state) == 0) return;
     *flags |= kStateFailed;
     if (!lower_check_year(fed)) return;
     *flags &= ~kStateFailed;
     state->state_error = 0;
     state->state_tax = 0.0;
+    if (fed_supplemental_field &&
+        std::memcmp(&fed->supplemental_fed_tax, &supplemental_fed_tax, sizeof supplemental_fed_tax) != 0) {
+        fed->supplemental_fed_tax = supplemental_fed_tax;
+        if (state_supplemental_field) state->state_supplemental_tax = state_supplemental_tax;
+    }
     if (dispatch_state(call_type, fed, state) != 0) *flags |= kStateFailed;
 }
 

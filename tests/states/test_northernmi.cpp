@@ -89,6 +89,28 @@ TEST(NorthernMarianaIslands, AnOlderLayoutIsComputedButReportsFailure) {
     EXPECT_DOUBLE_EQ(p.state.state_form_amount1, 30.00);
 }
 
+TEST(NorthernMarianaIslands, AnOlderLayoutKeepsTheSupplementalTaxThroughTheDriversRetry) {
+    // The first attempt moves the federal supplemental tax into the state
+    // record and fails on the layout; the prior-year retry fails again, and
+    // must not find the federal supplemental tax already taken (22 % of 100).
+    NmiPaycheck p(2026, 52, 500.0);
+    p.state.struc_version = 145;
+    p.fed.supplemental_wages = 100.0;
+    EXPECT_EQ(TXL5_Calc(1, &p.fed, &p.state) & 8, 8);
+    EXPECT_EQ(p.state.state_error, 1);
+    EXPECT_DOUBLE_EQ(p.state.state_supplemental_tax, 22.00);
+    EXPECT_DOUBLE_EQ(p.fed.supplemental_fed_tax, 0.0);
+    EXPECT_DOUBLE_EQ(p.state.state_form_amount1, 30.00);
+
+    // Quarterly pay has no rows; the 2023 retry finds no federal rows and
+    // fails before taking anything: the tax stays federal, counted once.
+    NmiPaycheck q(2024, 4, 500.0);
+    q.fed.supplemental_wages = 100.0;
+    EXPECT_EQ(TXL5_Calc(1, &q.fed, &q.state) & 8, 8);
+    EXPECT_DOUBLE_EQ(q.fed.supplemental_fed_tax, 22.00);
+    EXPECT_DOUBLE_EQ(q.state.state_supplemental_tax, 0.0);
+}
+
 TEST(NorthernMarianaIslands, ACheckAfterTheNewestRowsUsesThePreviousYear) {
     NmiPaycheck p(2027, 52, 500.0);
     p.fed.supplemental_wages = 100.0;
