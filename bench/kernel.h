@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/tables.h"
 #include "core/txl5.h"
 #include "federal/federal.h"
 #include "states/california.h"
@@ -94,46 +95,38 @@ inline bool prepare_kernel(const Paycheck& p, KernelCase* c) {
     Paycheck done = p;
     if (TXL5_Calc(1, &done.fed, &done.state) != 0) return false;
     const int64_t key = p.fed.filing_status + (p.fed.w4_2020 == 1 && p.fed.w4_multiple_jobs == 1 ? 16 : 0);
-    for (const FedWhRow* r = fedwh; r->start_date.month != 0; ++r) {
-        if (r->start_date.year == 2026 && r->status == key && r->rate == done.fed.fed_marginal_rate) {
-            c->federal = r;
-            break;
-        }
-    }
+    // California's tables other than cawh end at pay periods 0.
+    const auto ends_at_zero_periods = [](const auto& r) { return r.pay_periods == 0; };
+    c->federal = txl5::find_row(
+        fedwh,
+        [&](const FedWhRow& r) {
+            return r.start_date.year == 2026 && r.status == key && r.rate == done.fed.fed_marginal_rate;
+        },
+        txl5::EndsAtZeroStartMonth());
     if (fica[0].start_date.year == 2026) c->fica_row = &fica[0];
     if (medicare[0].start_date.year == 2026) c->medicare_row = &medicare[0];
-    for (const CaLowIncomeRow* r = table1; r->pay_periods != 0; ++r) {
-        if (r->pay_periods == 52 && r->start_date.year == 2026) {
-            c->low_income = r;
-            break;
-        }
-    }
-    for (const CaEstimatedDeductionRow* r = table2; r->pay_periods != 0; ++r) {
-        if (r->pay_periods == 52) {
-            c->estimated = r;
-            break;
-        }
-    }
-    for (const CaStandardDeductionRow* r = table3; r->pay_periods != 0; ++r) {
-        if (r->pay_periods == 52 && r->start_date.year == 2026) {
-            c->standard = r;
-            break;
-        }
-    }
-    for (const CaWhRow* r = cawh; r->start_date.month != 0; ++r) {
-        if (same_date(r->start_date, done.state.state_table_month, done.state.state_table_day,
-                      done.state.state_table_year) &&
-            r->status == p.state.state_filing_status && r->rate == done.state.state_rate_used) {
-            c->bracket = r;
-            break;
-        }
-    }
-    for (const CaAllowanceCreditRow* r = table4; r->pay_periods != 0; ++r) {
-        if (r->pay_periods == 52 && r->allowance_count == p.state.state_allowances && r->start_date.year == 2026) {
-            c->credit = r;
-            break;
-        }
-    }
+    c->low_income = txl5::find_row(
+        table1, [](const CaLowIncomeRow& r) { return r.pay_periods == 52 && r.start_date.year == 2026; },
+        ends_at_zero_periods);
+    c->estimated = txl5::find_row(
+        table2, [](const CaEstimatedDeductionRow& r) { return r.pay_periods == 52; }, ends_at_zero_periods);
+    c->standard = txl5::find_row(
+        table3, [](const CaStandardDeductionRow& r) { return r.pay_periods == 52 && r.start_date.year == 2026; },
+        ends_at_zero_periods);
+    c->bracket = txl5::find_row(
+        cawh,
+        [&](const CaWhRow& r) {
+            return same_date(r.start_date, done.state.state_table_month, done.state.state_table_day,
+                             done.state.state_table_year) &&
+                   r.status == p.state.state_filing_status && r.rate == done.state.state_rate_used;
+        },
+        txl5::EndsAtZeroStartMonth());
+    c->credit = txl5::find_row(
+        table4,
+        [&](const CaAllowanceCreditRow& r) {
+            return r.pay_periods == 52 && r.allowance_count == p.state.state_allowances && r.start_date.year == 2026;
+        },
+        ends_at_zero_periods);
     c->wage_key = -(p.fed.w4_2020 == 1 ? 0.0 : c->federal ? c->federal->allowance_amount * p.fed.allowances : 0.0);
     return c->federal && c->fica_row && c->medicare_row && c->low_income && c->estimated && c->standard &&
            c->bracket && c->credit;

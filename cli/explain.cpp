@@ -130,16 +130,10 @@ void explain_federal(const Paycheck& in, const Paycheck& out, Page* page) {
     double wages = f.gross_wages;
     if (f.struc_version > 164 && f.nonresident_alien == 1) {
         const int64_t key = f.w4_2020 == 0 ? 32 : 33;
-        const FedWhRow* found = nullptr;
-        for (int pass = 0; pass < 2 && !found; ++pass) {
-            for (const FedWhRow* row = fedwh_nonresidentalien; row->start_date.month != 0; ++row) {
-                if (!in_range(row->start_date, row->end_date, used) || row->status != key) continue;
-                if ((pass == 0 && row->pay_periods == periods) || (pass == 1 && row->pay_periods == 1)) {
-                    found = row;
-                    break;
-                }
-            }
-        }
+        // The employee's own frequency first, then the annual rows.
+        const FedWhRow* found = txl5::scan_two_pass(
+            fedwh_nonresidentalien, used, periods, [&](const FedWhRow& row) { return row.status == key; },
+            [](const FedWhRow&, bool) { return true; });
         if (found) {
             const double add = found->pay_periods == periods ? found->base : found->base / divisor;
             page->line("Nonresident alien: " + money(add) + " added to the period's wages (fedwh_nonresidentalien, " +
@@ -154,33 +148,28 @@ void explain_federal(const Paycheck& in, const Paycheck& out, Page* page) {
     if (form2020 && !step2) standard = (f.filing_status == 1 ? 12900.0 : 8600.0) / (periods > 0 ? divisor : 1.0);
     const bool no_allowances = f.check_year > 2019 && form2020;
     // The two-pass scan: the employee's own frequency, then the annual schedule.
-    const FedWhRow* row = nullptr;
+    // The annual schedule is open only to a positive pay-period count.
     bool annual = false;
     double taxable = 0.0;
-    for (int pass = 0; pass < 2 && !row; ++pass) {
-        for (const FedWhRow* cand = fedwh; cand->start_date.month != 0; ++cand) {
-            if (!in_range(cand->start_date, cand->end_date, used) || cand->status != key) continue;
-            const bool own = cand->pay_periods == periods;
-            const bool is_annual = pass == 1 && !own && cand->pay_periods == 1 && periods >= 1;
-            if (!(own || is_annual)) continue;
+    const FedWhRow* row = txl5::scan_two_pass(
+        fedwh, used, periods, [&](const FedWhRow& cand) { return cand.status == key; },
+        [&](const FedWhRow& cand, bool is_annual) {
             const double n = is_annual ? static_cast<double>(periods) : 1.0;
             double t = n * wages;
-            if (!no_allowances) t -= cand->allowance_amount * static_cast<double>(f.allowances);
+            if (!no_allowances) t -= cand.allowance_amount * static_cast<double>(f.allowances);
             if (form2020) {
                 t = t + n * (f.w4_other_income / divisor);
                 t = t - n * (f.w4_deductions / divisor);
                 t = t - n * standard;
             }
-            if (!std::isfinite(t)) continue;
+            if (!std::isfinite(t)) return false;
             const double floored = t < 0 ? 0.0 : t;
-            if (cand->lower <= floored && (floored < cand->upper || cand->upper == 0.0)) {
-                row = cand;
-                annual = is_annual;
-                taxable = floored;
-                break;
-            }
-        }
-    }
+            if (!(cand.lower <= floored && (floored < cand.upper || cand.upper == 0.0))) return false;
+            annual = is_annual;
+            taxable = floored;
+            return true;
+        },
+        periods >= 1);
     if (!row) {
         page->line("No federal schedule row for status " + std::to_string(key) + " and " + std::to_string(periods) +
                    " pay periods on " + date_text(used) + " (fed_status " + std::to_string(r.fed_status) + ").");
@@ -239,13 +228,7 @@ void explain_fica(const Paycheck& in, const Paycheck& out, Page* page) {
     if (f.fica_exempt != 0) {
         page->line("fica_exempt: no social security tax.");
     } else {
-        const FicaRow* row = nullptr;
-        for (const FicaRow* c = fica; c->start_date.month != 0; ++c) {
-            if (in_range(c->start_date, c->end_date, check)) {
-                row = c;
-                break;
-            }
-        }
+        const FicaRow* row = txl5::scan_rows(fica, check, [](const FicaRow&) { return true; });
         if (row) {
             page->line("Row fica of " + date_text(row->start_date) + ": wage base " + money(row->wage_base) +
                        ", employee rate " + percent(row->employee_rate) + ".");
@@ -269,13 +252,7 @@ void explain_fica(const Paycheck& in, const Paycheck& out, Page* page) {
         page->line("medicare_exempt: no Medicare tax.");
         return;
     }
-    const MedicareRow* row = nullptr;
-    for (const MedicareRow* c = medicare; c->start_date.month != 0; ++c) {
-        if (in_range(c->start_date, c->end_date, check)) {
-            row = c;
-            break;
-        }
-    }
+    const MedicareRow* row = txl5::scan_rows(medicare, check, [](const MedicareRow&) { return true; });
     if (!row) {
         page->line("No medicare row for " + date_text(check) + ".");
         return;
@@ -315,13 +292,8 @@ void explain_supplemental(const Paycheck& in, const Paycheck& out, Page* page) {
         return;
     }
     const MDATE used{out.fed.used_month, out.fed.used_day, out.fed.used_year};
-    const SupplementalWhRow* row = nullptr;
-    for (const SupplementalWhRow* c = supplementalwh; c->start_date.month != 0; ++c) {
-        if (in_range(c->start_date, c->end_date, used)) {
-            row = c;
-            break;
-        }
-    }
+    const SupplementalWhRow* row =
+        txl5::scan_rows(supplementalwh, used, [](const SupplementalWhRow&) { return true; });
     if (!row) {
         page->line("No flat supplemental rate in force on " + date_text(used) + ".");
         return;
@@ -435,18 +407,16 @@ void explain_state(const Paycheck& in, const Paycheck& out, Page* page) {
     page->amount(name + " income tax", s.state_tax);
     if (s.struc_version > 144 && (in.state.state_supplemental_wages != 0 || s.state_supplemental_tax != 0)) {
         const FlatRateView flat = state_flat_rates(s.state_code);
-        if (flat.rows) {
-            for (const SupplementalRateRow* row = static_cast<const SupplementalRateRow*>(flat.rows);
-                 row->start_date.month != 0; ++row) {
-                if (in_range(row->start_date, row->end_date, check)) {
-                    const double at_flat = in.state.state_supplemental_wages * row->supp_rate;
-                    page->line(std::string("Flat supplemental rate in force (") + flat.table + " of " +
-                               date_text(row->start_date) + "): " + percent(row->supp_rate) +
-                               (close_to_cent(dollarround(at_flat), s.state_supplemental_tax) ? ", the rate applied."
-                                                                                              : "; the state taxed the supplemental wages another way (aggregate)."));
-                    break;
-                }
-            }
+        const SupplementalRateRow* row =
+            flat.rows ? txl5::scan_rows(static_cast<const SupplementalRateRow*>(flat.rows), check,
+                                        [](const SupplementalRateRow&) { return true; })
+                      : nullptr;
+        if (row) {
+            const double at_flat = in.state.state_supplemental_wages * row->supp_rate;
+            page->line(std::string("Flat supplemental rate in force (") + flat.table + " of " +
+                       date_text(row->start_date) + "): " + percent(row->supp_rate) +
+                       (close_to_cent(dollarround(at_flat), s.state_supplemental_tax) ? ", the rate applied."
+                                                                                      : "; the state taxed the supplemental wages another way (aggregate)."));
         }
         page->amount(name + " tax on supplemental wages", s.state_supplemental_tax);
     }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "cli/explain.h"
+#include "core/tables.h"
 #include "states/alabama.h"
 #include "states/california.h"
 #include "states/arkansas.h"
@@ -70,28 +71,30 @@ void add_rows(const char* name, const Row* rows, std::vector<StateRowView>* out)
         (void)name, (void)rows, (void)out;
         return;
     } else {
-    for (const Row* r = rows; r->start_date.month != 0; ++r) {
+    // Visits every row: the test records the row and never stops the scan.
+    txl5::find_row(rows, [&](const Row& r) {
         StateRowView v{};
         v.table = name;
-        v.start = r->start_date;
-        v.end = r->end_date;
+        v.start = r.start_date;
+        v.end = r.end_date;
         if constexpr (HasStatus<Row>::value) {
             v.has_status = true;
-            v.status = static_cast<double>(r->status);
+            v.status = static_cast<double>(r.status);
         }
         if constexpr (HasPeriods<Row>::value) {
             v.has_periods = true;
-            v.pay_periods = static_cast<int64_t>(r->pay_periods);
+            v.pay_periods = static_cast<int64_t>(r.pay_periods);
         }
-        v.lower = r->lower;
-        v.upper = r->upper;
+        v.lower = r.lower;
+        v.upper = r.upper;
         if constexpr (HasBase<Row>::value) {
             v.has_base = true;
-            v.base = r->base;
+            v.base = r.base;
         }
-        v.rate = r->rate;
+        v.rate = r.rate;
         out->push_back(v);
-    }
+        return false;
+    }, txl5::EndsAtZeroStartMonth());
     }
 }
 
